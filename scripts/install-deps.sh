@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs the Debian packages this project needs and the machine lacks.
+# Usage: install-deps.sh editor|tests|bench
+set -eu
+
+editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev fonts-noto-cjk"
+tests="$editor libgtest-dev libgmock-dev xvfb xauth"
+bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev"
+
+case "${1:-}" in
+  editor) wanted=$editor ;;
+  tests) wanted=$tests ;;
+  bench) wanted=$bench ;;
+  *) echo "usage: $0 editor|tests|bench" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $package"
+  fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=""
+else
+  as_root="sudo"
+fi
+$as_root apt-get update -q
+$as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing

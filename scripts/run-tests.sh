@@ -1,0 +1,10 @@
+#!/bin/sh
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and
+# runs every test. Exits non-zero when any test fails.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh" tests
+cmake -S "$root" -B "$root/build/test" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTIPPLEBOX_SANITIZE=ON >/dev/null
+cmake --build "$root/build/test"
+cd "$root/build/test"
+ctest --output-on-failure --timeout 600 -j "$(nproc)"

@@ -1,0 +1,102 @@
+#include "model/stipplebox_data.h"
+
+#include "formats/stipplebox_chunk_file.h"
+
+namespace {
+
+enum : uint16_t {
+    kChunkWidth = 1001,
+    kChunkHeight = 1002,
+    kChunkLayers = 1003,
+    kChunkPalettes = 1004,
+    kChunkDrawingColor = 1005,
+    kChunkBackgroundColor = 1006,
+    kChunkDelayUnit = 1007,
+};
+
+}  // namespace
+
+CStippleboxData::CStippleboxData() = default;
+CStippleboxData::~CStippleboxData() = default;
+
+bool CStippleboxData::Create(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+    m_layers = std::make_unique<CStippleboxLayerPtrArray>();
+    m_layers->NewLayer(0, width, height);
+    m_palettes = std::make_unique<CStippleboxPalettePtrArray>();
+    m_palettes->NewPalette(0);
+    return true;
+}
+
+void CStippleboxData::SetSize(int width, int height, bool resizeLayers)
+{
+    m_width = width;
+    m_height = height;
+    if (resizeLayers) {
+        for (int i = 0; i < m_layers->GetSize(); ++i) {
+            m_layers->GetAt(i)->Resize(width, height);
+        }
+    }
+}
+
+std::unique_ptr<CStippleboxLayerPtrArray> CStippleboxData::ExchangeLayers(
+    std::unique_ptr<CStippleboxLayerPtrArray> layers)
+{
+    std::swap(m_layers, layers);
+    return layers;
+}
+
+void CStippleboxData::WriteChunks(CStippleboxChunkFile& file)
+{
+    file.WriteDwordChunk(kChunkWidth, static_cast<uint32_t>(m_width));
+    file.WriteDwordChunk(kChunkHeight, static_cast<uint32_t>(m_height));
+    file.WriteObjectChunk(kChunkLayers, *m_layers);
+    file.WriteObjectChunk(kChunkPalettes, *m_palettes);
+    file.WriteByteChunk(kChunkDrawingColor, m_drawingColor);
+    file.WriteByteChunk(kChunkBackgroundColor, m_backgroundColor);
+    file.WriteByteChunk(kChunkDelayUnit, m_delayUnit);
+}
+
+void CStippleboxData::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier, uint32_t length)
+{
+    switch (identifier) {
+    case kChunkWidth:
+        m_width = static_cast<int32_t>(ReadDwordPayload(file, length));
+        break;
+    case kChunkHeight:
+        m_height = static_cast<int32_t>(ReadDwordPayload(file, length));
+        break;
+    case kChunkLayers:
+        m_layers = std::make_unique<CStippleboxLayerPtrArray>();
+        m_layers->ReadChunks(file, length);
+        break;
+    case kChunkPalettes:
+        m_palettes = std::make_unique<CStippleboxPalettePtrArray>();
+        m_palettes->ReadChunks(file, length);
+        break;
+    case kChunkDrawingColor:
+        m_drawingColor = ReadBytePayload(file, length);
+        break;
+    case kChunkBackgroundColor:
+        m_backgroundColor = ReadBytePayload(file, length);
+        break;
+    case kChunkDelayUnit:
+        m_delayUnit = ReadBytePayload(file, length);
+        break;
+    default:
+        break;
+    }
+}
+
+void CStippleboxData::BeginRead()
+{
+    m_layers.reset();
+    m_palettes.reset();
+}
+
+std::u16string CStippleboxData::GetName() const
+{
+    return u"Stipplebox2Data";
+}

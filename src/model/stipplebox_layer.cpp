@@ -1,0 +1,106 @@
+#include "model/stipplebox_layer.h"
+
+#include <algorithm>
+#include <cassert>
+#include <utility>
+
+#include "formats/stipplebox_chunk_file.h"
+#include "model/stipplebox_image_selection.h"
+#include "platform/exceptions.h"
+
+namespace {
+
+enum : uint16_t {
+    kChunkName = 1000,
+    kChunkWidth = 1001,
+    kChunkHeight = 1002,
+    kChunkPixels = 1003,
+    kChunkVisible = 1004,
+    kChunkLinkId = 1005,
+    kChunkDelay = 1006,
+};
+
+}  // namespace
+
+CStippleboxLayer::CStippleboxLayer() : m_selection(std::make_unique<CStippleboxImageSelection>()) {}
+
+CStippleboxLayer::~CStippleboxLayer() = default;
+
+void CStippleboxLayer::Create(int width, int height)
+{
+    m_selection->Clear();
+    Resize(width, height);
+}
+
+void CStippleboxLayer::Resize(int width, int height)
+{
+    std::vector<uint8_t>().swap(m_pixels);
+    m_pixels.resize(size_t(width) * size_t(height));
+    m_width = width;
+    m_height = height;
+}
+
+void CStippleboxLayer::Fill(uint8_t index)
+{
+    std::fill(m_pixels.begin(), m_pixels.end(), index);
+}
+
+std::vector<uint8_t> CStippleboxLayer::TakePixels()
+{
+    return std::exchange(m_pixels, {});
+}
+
+void CStippleboxLayer::SetPixels(std::vector<uint8_t> pixels)
+{
+    assert(pixels.size() == size_t(m_width) * size_t(m_height));
+    m_pixels = std::move(pixels);
+}
+
+void CStippleboxLayer::WriteChunks(CStippleboxChunkFile& file)
+{
+    file.WriteDwordChunk(kChunkWidth, static_cast<uint32_t>(m_width));
+    file.WriteDwordChunk(kChunkHeight, static_cast<uint32_t>(m_height));
+    file.WriteBytesChunk(kChunkPixels, m_pixels);
+    file.WriteStringChunk(kChunkName, m_name);
+    file.WriteByteChunk(kChunkVisible, m_visible ? 1 : 0);
+    file.WriteDwordChunk(kChunkLinkId, static_cast<uint32_t>(m_linkId));
+    file.WriteDwordChunk(kChunkDelay, static_cast<uint32_t>(m_delay.GetTicks()));
+}
+
+void CStippleboxLayer::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier, uint32_t length)
+{
+    switch (identifier) {
+    case kChunkWidth:
+        m_width = static_cast<int32_t>(ReadDwordPayload(file, length));
+        break;
+    case kChunkHeight:
+        m_height = static_cast<int32_t>(ReadDwordPayload(file, length));
+        break;
+    case kChunkPixels:
+        if (m_width <= 0 || m_height <= 0) {
+            break;  // the size must come first
+        }
+        // The pixels must be exactly the size announced; the chunk's length is
+        // bounded by the stream, so this also bounds the allocation.
+        if (uint64_t{length} != uint64_t(m_width) * uint64_t(m_height)) {
+            throw CDataFormatException("レイヤの画素データの大きさが異常です。");
+        }
+        Create(m_width, m_height);
+        file.Read(m_pixels.data(), length, true);
+        break;
+    case kChunkName:
+        m_name = file.ReadString(length / 2);
+        break;
+    case kChunkVisible:
+        m_visible = ReadBytePayload(file, length) != 0;
+        break;
+    case kChunkLinkId:
+        m_linkId = static_cast<int32_t>(ReadDwordPayload(file, length));
+        break;
+    case kChunkDelay:
+        m_delay.SetDelay(static_cast<int32_t>(ReadDwordPayload(file, length)), 0, true);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,9 @@
+#include "model/stipplebox_palette_ptr_array.h"
+
+CStippleboxPalette* CStippleboxPalettePtrArray::NewPalette(int index)
+{
+    auto palette = std::make_unique<CStippleboxPalette>();
+    palette->Create(CStippleboxPalette::kEntryCount, true);
+    palette->SetName(FormatNewName("Pal%03d"));
+    return InsertAt(index, std::move(palette));
+}

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include "model/stipplebox_accessor.h"
+#include "model/stipplebox_color_selection.h"
+#include "model/stipplebox_data.h"
+#include "model/stipplebox_image_selection.h"
+#include "platform/combo_box.h"
+
+namespace {
+
+// Restores the program-wide remembered delay around each test.
+class DelayTest : public ::testing::Test {
+protected:
+    void SetUp() override { CDelay::SetRememberedDelay(500); }
+    void TearDown() override { CDelay::SetRememberedDelay(500); }
+};
+
+class CRecordingComboBox final : public IComboBox {
+public:
+    int AddString(const std::string& text) override
+    {
+        items.push_back({text, 0});
+        return static_cast<int>(items.size()) - 1;
+    }
+    void SetItemData(int item, intptr_t data) override { items[item].second = data; }
+    intptr_t GetItemData(int item) const override { return items[item].second; }
+    int GetCount() const override { return static_cast<int>(items.size()); }
+    void SetCurSel(int item) override { selection = item; }
+    int GetCurSel() const override { return selection; }
+
+    std::vector<std::pair<std::string, intptr_t>> items;
+    int selection = -1;
+};
+
+}  // namespace
+
+TEST(Document, ANewDocumentHasOneNamedLayerAndPaletteBothCurrent)
+{
+    CStippleboxData document;
+    ASSERT_TRUE(document.Create(64, 64));
+    const CStippleboxLayerPtrArray& layers = *document.GetLayers();
+    const CStippleboxPalettePtrArray& palettes = *document.GetPalettes();
+    ASSERT_EQ(layers.GetSize(), 1);
+    EXPECT_EQ(layers[0]->GetLayerName(), u"Layer001");
+    EXPECT_EQ(layers[0]->GetLinkID(), 1);
+    EXPECT_EQ(layers[0]->GetWidth(), 64);
+    EXPECT_EQ(layers[0]->GetHeight(), 64);
+    EXPECT_TRUE(layers[0]->IsVisible());
+    EXPECT_FALSE(layers[0]->GetSelection().HasMask());
+    ASSERT_EQ(palettes.GetSize(), 1);
+    EXPECT_EQ(palettes[0]->GetPaletteName(), u"Pal001");
+    EXPECT_EQ(palettes[0]->GetCount(), 256);
+    ASSERT_NE(palettes[0]->GetColorSelection(), nullptr);
+    EXPECT_EQ(layers.GetCurrentIndex(), 0);
+    EXPECT_EQ(palettes.GetCurrentIndex(), 0);
+    EXPECT_EQ(document.GetDelayUnit(), 6);
+    EXPECT_EQ(document.GetLayerDisplayMode(), 0);
+    EXPECT_FALSE(document.IsOnionSkin());
+}
+
+TEST(Document, DefaultNamesCountUpAndDeletionGivesTheNumberBack)
+{
+    CStippleboxData document;
+    document.Create(8, 8);
+    CStippleboxLayerPtrArray& layers = *document.GetLayers();
+    for (int i = 0; i < 3; ++i) {
+        layers.NewLayer(0, 8, 8);
+    }
+    EXPECT_EQ(layers[0]->GetLayerName(), u"Layer004");
+    EXPECT_EQ(layers[2]->GetLayerName(), u"Layer002");
+    layers.DeleteAt(1);
+    EXPECT_EQ(layers.NewLayer(99, 8, 8)->GetLayerName(), u"Layer004");
+    EXPECT_EQ(layers[layers.GetSize() - 1]->GetLayerName(), u"Layer004") << "the index is clamped to the end";
+}
+
+TEST(Document, NewLayersTakeTheSmallestUnusedLinkIdAndLeaveTheCurrentIndex)
+{
+    CStippleboxData document;
+    document.Create(4, 4);
+    CStippleboxLayerPtrArray& layers = *document.GetLayers();
+    layers.NewLayer(1, 4, 4);
+    layers.NewLayer(2, 4, 4);
+    EXPECT_EQ(layers[1]->GetLinkID(), 2);
+    layers[2]->SetLinkID(4);
+    EXPECT_EQ(layers.GetUnusedLinkID(), 3);
+    layers[0]->SetLinkID(4);
+    layers[1]->SetLinkID(4);
+    EXPECT_EQ(layers.GetUnusedLinkID(), 1);
+    EXPECT_EQ(layers.GetCurrentIndex(), 0);
+}
+
+TEST(Document, RemovedElementsAreHandedToTheCaller)
+{
+    CStippleboxData document;
+    document.Create(4, 4);
+    CStippleboxLayerPtrArray& layers = *document.GetLayers();
+    CStippleboxLayer* second = layers.NewLayer(1, 4, 4);
+    std::unique_ptr<CStippleboxLayer> removed = layers.RemoveAt(1);
+    EXPECT_EQ(removed.get(), second);
+    EXPECT_EQ(layers.GetSize(), 1);
+    EXPECT_EQ(layers.GetNameCounter(), 2) << "removal for undo keeps the name counter";
+    layers.InsertAt(1, std::move(removed));
+    EXPECT_EQ(layers[1], second);
+}
+
+TEST(Document, SetSizeReallocatesEveryLayerOnlyWhenAsked)
+{
+    CStippleboxData document;
+    document.Create(4, 3);
+    document.GetLayers()->NewLayer(1, 4, 3);
+    document.SetSize(6, 5, false);
+    EXPECT_EQ(document.GetCurrentLayer()->GetWidth(), 4);
+    document.SetSize(6, 5, true);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(document.GetLayers()->GetAt(i)->GetWidth(), 6);
+        EXPECT_EQ(document.GetLayers()->GetAt(i)->GetHeight(), 5);
+    }
+    EXPECT_EQ(document.GetCanvasSize(), (CSize{6, 5}));
+}
+
+TEST(Palette, DisplayColoursFollowEverySetColour)
+{
+    CStippleboxPalette palette;
+    palette.Create(256, false);
+    palette.SetColor(3, {0xFF, 0x80, 0x10});
+    EXPECT_EQ(palette.GetDisplayColor(3), 0x141F);
+    const SPaletteColor three[3] = {{1, 2, 3}, {4, 5, 6}, {255, 255, 255}};
+    palette.SetColors(254, 3, three);
+    EXPECT_EQ(palette.GetColor(254), three[0]);
+    EXPECT_EQ(palette.GetColor(255), three[1]);
+    EXPECT_EQ(palette.GetColor(0), three[2]) << "the index wraps from 255 to 0";
+    EXPECT_EQ(palette.GetDisplayColor(0), 0xFFFF);
+    EXPECT_EQ(palette.GetDataSize(), 256 * 13);
+}
+
+TEST(Palette, FindNearestPrefersTheLowerIndexOnATie)
+{
+    CStippleboxPalette palette;
+    palette.Create(256, false);
+    for (int i = 0; i < 256; ++i) {
+        palette.SetColor(i, {200, 200, 200});
+    }
+    palette.SetColor(3, {10, 10, 12});
+    palette.SetColor(7, {10, 10, 8});
+    EXPECT_EQ(palette.FindNearest({10, 10, 10}), 3);
+    palette.SetColor(5, {10, 10, 11});
+    EXPECT_EQ(palette.FindNearest({10, 10, 10}), 5);
+}
+
+TEST(Palette, EntryCopiesCarryAllFiveItems)
+{
+    CStippleboxPalette source;
+    source.Create(256, false);
+    source.SetColor(9, {1, 2, 3});
+    source.SetTriple(9, {100, 200, 300});
+    source.SetColorSpaceID(9, 2);
+    source.SetMasked(9, true);
+
+    CStippleboxPalette target;
+    target.CreateLike(source, -1, true);
+    EXPECT_EQ(target.GetCount(), 256);
+    target.CopyEntry(4, source, 9);
+    EXPECT_EQ(target.GetColor(4), source.GetColor(9));
+    EXPECT_EQ(target.GetDisplayColor(4), source.GetDisplayColor(9));
+    EXPECT_EQ(target.GetTriple(4), (std::array<uint16_t, 3>{100, 200, 300}));
+    EXPECT_EQ(target.GetColorSpaceID(4), 2);
+    EXPECT_TRUE(target.IsMasked(4));
+
+    target.SetColor(0, {7, 7, 7});
+    target.SwapEntries(0, source, 9);
+    EXPECT_EQ(source.GetColor(9), (SPaletteColor{7, 7, 7}));
+    EXPECT_FALSE(source.IsMasked(9));
+    EXPECT_EQ(target.GetColor(0), (SPaletteColor{1, 2, 3}));
+    EXPECT_TRUE(target.IsMasked(0));
+    EXPECT_EQ(target.GetTriple(0), (std::array<uint16_t, 3>{100, 200, 300}));
+}
+
+TEST(Palette, GatherAndScatterWalkTheMarkedEntriesInOrder)
+{
+    CStippleboxPalette source;
+    source.Create(256, false);
+    for (int i = 0; i < 256; ++i) {
+        source.SetColor(i, {static_cast<uint8_t>(i), 0, 0});
+    }
+    uint8_t flags[256] = {};
+    flags[5] = flags[9] = flags[200] = 1;
+
+    CStippleboxPalette gathered;
+    gathered.Create(3, false);
+    gathered.GatherMarked(source, flags);
+    EXPECT_EQ(gathered.GetColor(0).blue, 5);
+    EXPECT_EQ(gathered.GetColor(1).blue, 9);
+    EXPECT_EQ(gathered.GetColor(2).blue, 200);
+
+    CStippleboxPalette target;
+    target.Create(256, false);
+    target.ScatterMarked(gathered, flags);
+    EXPECT_EQ(target.GetColor(9).blue, 9);
+    EXPECT_EQ(target.GetColor(200).blue, 200);
+    EXPECT_EQ(target.GetColor(6).blue, 0);
+}
+
+TEST(ColorSelection, AMaskWithoutMarksLeavesTheSelectionEmpty)
+{
+    CStippleboxColorSelection selection;
+    EXPECT_TRUE(selection.SetMask(std::vector<uint8_t>(256, 0)));
+    EXPECT_FALSE(selection.HasMask());
+    EXPECT_EQ(selection.GetPalette(), nullptr);
+    EXPECT_EQ(selection.GetCount(), 0);
+
+    std::vector<uint8_t> mask(256, 0);
+    mask[1] = mask[2] = 5;
+    EXPECT_TRUE(selection.SetMask(mask));
+    EXPECT_EQ(selection.GetCount(), 2);
+    ASSERT_NE(selection.GetPalette(), nullptr);
+    EXPECT_EQ(selection.GetPalette()->GetCount(), 2);
+    EXPECT_EQ(selection.GetPalette()->GetColorSelection(), nullptr);
+    selection.Clear();
+    EXPECT_FALSE(selection.HasMask());
+}
+
+TEST_F(DelayTest, DelaysConvertBetweenUnitsByTruncation)
+{
+    CDelay delay;
+    EXPECT_EQ(delay.GetTicks(), 500);
+    EXPECT_EQ(delay.GetDelay(6), 5);
+    EXPECT_EQ(delay.GetDelay(1), 0);
+    EXPECT_EQ(delay.GetDelay(0), 500);
+    EXPECT_EQ(delay.GetDelay(9), 0);
+    delay.SetDelay(5, 6, true);
+    EXPECT_EQ(delay.GetTicks(), 500);
+    delay.SetDelay(-3, 0, false);
+    EXPECT_EQ(delay.GetTicks(), 0);
+    delay.SetDelay(77, 9, false);
+    EXPECT_EQ(delay.GetTicks(), 0) << "an unknown unit changes nothing";
+    delay.SetDelay(12, 8, false);
+    EXPECT_EQ(delay.GetTicks(), 72);
+    EXPECT_EQ(delay.GetDelay(7), 1);
+}
+
+TEST_F(DelayTest, RememberingMakesTheValueTheStartOfEveryNewDelay)
+{
+    CDelay first;
+    first.SetDelay(12, 1, true);
+    EXPECT_EQ(CDelay::GetRememberedDelay(), 7200);
+    EXPECT_EQ(CDelay().GetTicks(), 7200);
+    first.SetDelay(3, 1, false);
+    EXPECT_EQ(CDelay().GetTicks(), 7200);
+    // Even an unknown unit stores the (unchanged) ticks when asked to.
+    first.SetDelay(1, 42, true);
+    EXPECT_EQ(CDelay::GetRememberedDelay(), 1800);
+}
+
+TEST(Delay, FillDelayUnitsListsUnitsOneToEightAndSelectsTheGivenOne)
+{
+    CRecordingComboBox combo;
+    FillDelayUnits(combo, 7);
+    ASSERT_EQ(combo.GetCount(), 8);
+    EXPECT_EQ(combo.items[0].first, "1/10 秒");
+    EXPECT_EQ(combo.items[3].first, "1/24 秒");
+    EXPECT_EQ(combo.items[7].first, "1/1000 秒");
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(combo.GetItemData(i), i + 1);
+    }
+    EXPECT_EQ(combo.GetCurSel(), 6);
+}
+
+TEST(Accessor, ReachesTheDocumentOfTheInstalledContext)
+{
+    CStippleboxData document;
+    document.Create(5, 7);
+    document.GetLayers()->NewLayer(1, 5, 7);
+    document.GetLayers()->SetCurrentIndex(1);
+    {
+        CScopedAccessorContext scope({&document});
+        EXPECT_EQ(CStippleboxAccessor::GetData(), &document);
+        EXPECT_EQ(CStippleboxAccessor::GetCurrentLayer(), document.GetLayers()->GetAt(1));
+        EXPECT_EQ(CStippleboxAccessor::GetCurrentImageSelection(), &document.GetLayers()->GetAt(1)->GetSelection());
+        EXPECT_EQ(CStippleboxAccessor::GetCurrentColorSelection(),
+                  document.GetCurrentPalette()->GetColorSelection());
+        EXPECT_EQ(CStippleboxAccessor::GetCanvasSize(), (CSize{5, 7}));
+    }
+    EXPECT_EQ(CStippleboxAccessor::GetData(), nullptr);
+}
