@@ -8,6 +8,7 @@
 #include "model/stipplebox_data.h"
 #include "platform/qt/picture_view.h"
 #include "platform/qt/qt_combo_box.h"
+#include "platform/qt/qt_file_dialog.h"
 
 namespace {
 
@@ -52,4 +53,14 @@ TEST(PictureView, ShowsTheLayerThroughTheFiveSixFiveDisplayColours)
     EXPECT_EQ(shown.pixelColor(64 + 3 * 8, 64 + 2 * 8), QColor(255, 0, 0)) << "enlarged by whole pixels";
     EXPECT_EQ(shown.pixelColor(64 + 3 * 8 + 7, 64 + 2 * 8 + 7), QColor(255, 0, 0));
     EXPECT_EQ(shown.pixelColor(64 + 3 * 8 - 1, 64 + 2 * 8), QColor(255, 255, 255)) << "no smoothing at the edge";
+}
+
+TEST(QtFileDialog, FilterPairsBecomeNameFilters)
+{
+    const QStringList filters =
+        CQtFileDialog::ToNameFilters("全ての画像形式|*.sbx;*.png|sbx - Stipple Box 2形式|*.sbx||");
+    ASSERT_EQ(filters.size(), 2);
+    EXPECT_EQ(filters[0], QString::fromUtf8("全ての画像形式 (*.sbx *.png)"));
+    EXPECT_EQ(filters[1], QString::fromUtf8("sbx - Stipple Box 2形式 (*.sbx)"));
+    EXPECT_TRUE(CQtFileDialog::ToNameFilters("|").isEmpty());
 }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+// The published device-independent bitmap layout, as BMP files and display
+// surfaces share it. Fields are little-endian; the structures are copied as
+// bytes on little-endian hosts only.
+static_assert(std::endian::native == std::endian::little);
+
+struct BITMAPINFOHEADER {
+    uint32_t biSize = 40;
+    int32_t biWidth = 0;
+    int32_t biHeight = 0;  // positive: rows are stored bottom-up
+    uint16_t biPlanes = 1;
+    uint16_t biBitCount = 0;
+    uint32_t biCompression = 0;
+    uint32_t biSizeImage = 0;
+    int32_t biXPelsPerMeter = 0;
+    int32_t biYPelsPerMeter = 0;
+    uint32_t biClrUsed = 0;
+    uint32_t biClrImportant = 0;
+};
+static_assert(sizeof(BITMAPINFOHEADER) == 40);
+
+struct RGBQUAD {
+    uint8_t rgbBlue = 0;
+    uint8_t rgbGreen = 0;
+    uint8_t rgbRed = 0;
+    uint8_t rgbReserved = 0;
+    friend bool operator==(const RGBQUAD&, const RGBQUAD&) = default;
+};
+static_assert(sizeof(RGBQUAD) == 4);
+
+constexpr uint32_t BI_RGB = 0;
+constexpr uint32_t BI_BITFIELDS = 3;
+
+// The 5-6-5 masks of 16-bit surfaces.
+constexpr uint32_t kMask565Red = 0xF800;
+constexpr uint32_t kMask565Green = 0x07E0;
+constexpr uint32_t kMask565Blue = 0x001F;
+
+// Bit count 15 is stored as 16 (5-5-5 without masks).
+constexpr int DibStoredBitCount(int bitCount)
+{
+    return bitCount == 15 ? 16 : bitCount;
+}
+
+// Bytes of one row, rounded up to a multiple of 4.
+constexpr int DibStride(int width, int bitCount)
+{
+    return ((width * DibStoredBitCount(bitCount) + 31) / 32) * 4;
+}
+
+// The colour count that applies: none above 8 bits.
+constexpr int DibColorCount(int bitCount, int colorCount)
+{
+    return bitCount > 8 ? 0 : colorCount;
+}
+
+// The header the display surfaces use for a bitmap of this shape.
+BITMAPINFOHEADER MakeDibHeader(int width, int height, int bitCount, int colorCount);
+
+// The value of the colours-used field: 0 for a full table.
+constexpr uint32_t DibColorsUsed(int bitCount, int colorCount)
+{
+    return bitCount <= 8 && colorCount != (1 << bitCount) ? static_cast<uint32_t>(colorCount) : 0;
+}
