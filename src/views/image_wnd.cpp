@@ -1,0 +1,201 @@
+#include "views/image_wnd.h"
+
+#include <algorithm>
+#include <array>
+
+
+namespace {
+
+// White with both diagonals in light grey, 8 × 8.
+const std::array<uint16_t, 64>& OutsideTile()
+{
+    static const std::array<uint16_t, 64> tile = [] {
+        constexpr uint16_t white = 0xFFFF;
+        constexpr uint16_t grey = ((220 >> 3) << 11) | ((220 >> 2) << 5) | (220 >> 3);
+        std::array<uint16_t, 64> t{};
+        for (int row = 0; row < 8; ++row) {
+            for (int column = 0; column < 8; ++column) {
+                t[row * 8 + column] = column == row || column == 7 - row ? grey : white;
+            }
+        }
+        return t;
+    }();
+    return tile;
+}
+
+int DivideRoundingUp(int value, int divisor)
+{
+    return value / divisor + (value % divisor != 0 ? 1 : 0);
+}
+
+}  // namespace
+
+CPoint CImageWnd::ScreenToImage(CPoint screen) const
+{
+    return {screen.x / m_zoom + m_horizontal.position, screen.y / m_zoom + m_vertical.position};
+}
+
+CRect CImageWnd::ImageToScreen(const CRect& image) const
+{
+    return {(image.left - m_horizontal.position) * m_zoom, (image.top - m_vertical.position) * m_zoom,
+            (image.right - m_horizontal.position) * m_zoom, (image.bottom - m_vertical.position) * m_zoom};
+}
+
+CRect CImageWnd::GetViewRect() const
+{
+    return {m_horizontal.position, m_vertical.position, m_horizontal.position + m_visibleUp.cx,
+            m_vertical.position + m_visibleUp.cy};
+}
+
+bool CImageWnd::ClipRect(CRect& rect, bool toImage, bool toView) const
+{
+    if (toImage) {
+        const CSize image = GetImageSize();
+        rect.IntersectRect(rect, {0, 0, image.cx, image.cy});
+    }
+    if (toView) {
+        rect.IntersectRect(rect, GetViewRect());
+    }
+    return !rect.IsRectEmpty();
+}
+
+void CImageWnd::SetScroll(int x, int y, bool force)
+{
+    const CPoint old = GetScrollPosition();
+    if (force) {
+        m_horizontal.position = x;
+        m_vertical.position = y;
+    } else {
+        if (m_horizontal.enabled) {
+            m_horizontal.position = std::clamp(x, m_horizontal.minimum, m_horizontal.maximum);
+        }
+        if (m_vertical.enabled) {
+            m_vertical.position = std::clamp(y, m_vertical.minimum, m_vertical.maximum);
+        }
+    }
+    if (GetScrollPosition() != old) {
+        RepaintAll(true);
+    }
+}
+
+void CImageWnd::SetZoom(int zoom, bool keepCentre)
+{
+    if (zoom == m_zoom || zoom < 1) {
+        return;
+    }
+    const CPoint centre{m_clientSize.cx / 2, m_clientSize.cy / 2};
+    const CPoint before = ScreenToImage(centre);
+    m_zoom = zoom;
+    if (!keepCentre) {
+        return;
+    }
+    UpdateVisibleSizes();
+    UpdateScrollRanges(false);
+    const CPoint after = ScreenToImage(centre);
+    m_horizontal.position += before.x - after.x;
+    m_vertical.position += before.y - after.y;
+    for (SScroll* scroll : {&m_horizontal, &m_vertical}) {
+        if (scroll->enabled) {
+            scroll->position = std::clamp(scroll->position, scroll->minimum, scroll->maximum);
+        }
+    }
+    RepaintAll(true);
+}
+
+void CImageWnd::ResetView(bool resetZoom)
+{
+    if (resetZoom) {
+        m_zoom = 1;
+    }
+    UpdateVisibleSizes();
+    UpdateScrollRanges(true);
+    RepaintAll(true);
+}
+
+void CImageWnd::ScrollBySteps(int dx, int dy)
+{
+    const int stepX = std::max(1, m_visibleUp.cx / 4);
+    const int stepY = std::max(1, m_visibleUp.cy / 4);
+    SetScroll(m_horizontal.position + dx * stepX, m_vertical.position + dy * stepY, false);
+}
+
+void CImageWnd::OnSize(int width, int height)
+{
+    if (width == 0 || height == 0) {
+        return;
+    }
+    m_clientSize = {width, height};
+    UpdateVisibleSizes();
+    UpdateScrollRanges(false);
+    m_backBuffer.Create(width + kBackBufferMargin, height + kBackBufferMargin, 16, 0);
+    RepaintAll(true);
+}
+
+void CImageWnd::UpdateVisibleSizes()
+{
+    m_visibleDown = {m_clientSize.cx / m_zoom, m_clientSize.cy / m_zoom};
+    m_visibleUp = {DivideRoundingUp(m_clientSize.cx, m_zoom), DivideRoundingUp(m_clientSize.cy, m_zoom)};
+}
+
+void CImageWnd::UpdateScrollRanges(bool centre)
+{
+    const CSize image = GetImageSize();
+    UpdateScrollRange(m_horizontal, image.cx, m_visibleUp.cx, m_visibleDown.cx, m_clientSize.cx, centre);
+    UpdateScrollRange(m_vertical, image.cy, m_visibleUp.cy, m_visibleDown.cy, m_clientSize.cy, centre);
+}
+
+void CImageWnd::UpdateScrollRange(SScroll& scroll, int image, int visibleUp, int visibleDown, int client,
+                                  bool centre) const
+{
+    if (m_overscroll) {
+        scroll.minimum = -(visibleUp / 2);
+        scroll.maximum = image - visibleUp / 2;
+        scroll.enabled = true;
+        if (centre) {
+            scroll.position = (image - (visibleUp / 2) * 2) / 2;
+        }
+        scroll.position = std::clamp(scroll.position, scroll.minimum, scroll.maximum);
+        return;
+    }
+    scroll.minimum = 0;
+    scroll.enabled = client < m_zoom * image;
+    if (scroll.enabled) {
+        scroll.maximum = image - visibleDown;
+        scroll.position = std::clamp(scroll.position, 0, scroll.maximum);
+    } else {
+        scroll.maximum = 0;
+        scroll.position = -((visibleUp - image) / 2);
+    }
+}
+
+void CImageWnd::FillOutsideImage()
+{
+    if (!m_backBuffer.IsCreated()) {
+        return;
+    }
+    const CSize image = GetImageSize();
+    const CRect picture = ImageToScreen({0, 0, image.cx, image.cy});
+    const CRect client{0, 0, m_clientSize.cx, m_clientSize.cy};
+    const CRect strips[4] = {
+        {client.left, client.top, client.right, picture.top},
+        {client.left, picture.bottom, client.right, client.bottom},
+        {client.left, std::max(client.top, picture.top), picture.left, std::min(client.bottom, picture.bottom)},
+        {picture.right, std::max(client.top, picture.top), client.right, std::min(client.bottom, picture.bottom)},
+    };
+    const std::array<uint16_t, 64>& tile = OutsideTile();
+    const int offsetX = m_horizontal.position * m_zoom;
+    const int offsetY = m_vertical.position * m_zoom;
+    for (const CRect& strip : strips) {
+        CRect area;
+        if (!area.IntersectRect(strip, client)) {
+            continue;
+        }
+        for (int y = area.top; y < area.bottom; ++y) {
+            uint16_t* row = m_backBuffer.GetRow16(y);
+            const uint16_t* tileRow = &tile[((y + offsetY) & 7) * 8];
+            for (int x = area.left; x < area.right; ++x) {
+                row[x] = tileRow[(x + offsetX) & 7];
+            }
+        }
+    }
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/dib_section.h"
+#include "model/geometry.h"
+#include "views/mouse_wnd.h"
+
+// A window that shows an image at a whole-number zoom with scrolling, and
+// maps between screen (client) and image coordinates. All drawing goes to a
+// 16-bit back buffer of the client size plus a 32-pixel margin.
+class CImageWnd : public CMouseWnd {
+public:
+    static constexpr int kBackBufferMargin = 32;
+
+    struct SScroll {
+        int position = 0;  // the image coordinate at the window's left or top edge
+        int minimum = 0;
+        int maximum = 0;
+        bool enabled = false;
+    };
+
+    // The image shown, from the derived window.
+    virtual CSize GetImageSize() const = 0;
+    // Repaints the whole back buffer, and shows it when present is set.
+    virtual void RepaintAll(bool present) = 0;
+
+    CPoint ScreenToImage(CPoint screen) const;
+    CRect ImageToScreen(const CRect& image) const;
+    // Intersects with the image and/or the visible part of it; false when
+    // nothing is left.
+    bool ClipRect(CRect& rect, bool toImage, bool toView) const;
+
+    // Clamps each enabled direction to its range unless forced; repaints when
+    // the position changed.
+    void SetScroll(int x, int y, bool force);
+    // Keeps the image point at the centre of the window when keepCentre is set.
+    void SetZoom(int zoom, bool keepCentre);
+    // Centres the image again (zoom 1 with resetZoom).
+    void ResetView(bool resetZoom);
+    // Scrolls by a quarter of the visible size (at least one pixel) per step.
+    void ScrollBySteps(int dx, int dy);
+    void OnSize(int width, int height) override;
+
+    int GetZoom() const { return m_zoom; }
+    CPoint GetScrollPosition() const { return {m_horizontal.position, m_vertical.position}; }
+    const SScroll& GetHorizontalScroll() const { return m_horizontal; }
+    const SScroll& GetVerticalScroll() const { return m_vertical; }
+    CSize GetClientSize() const { return m_clientSize; }
+    // Visible size in image pixels, rounded up and down.
+    CSize GetVisibleSize() const { return m_visibleUp; }
+    CSize GetVisibleSizeRoundedDown() const { return m_visibleDown; }
+    // The visible part of the image plane (it may reach past the image).
+    CRect GetViewRect() const;
+
+    void SetOverscroll(bool on) { m_overscroll = on; }
+    bool IsOverscroll() const { return m_overscroll; }
+
+    const CDibSection* GetBackBuffer() const override { return m_backBuffer.IsCreated() ? &m_backBuffer : nullptr; }
+
+protected:
+    CDibSection& BackBuffer() { return m_backBuffer; }
+    // Fills the back buffer outside the image with the checked tile that
+    // moves with the image.
+    void FillOutsideImage();
+
+private:
+    void UpdateVisibleSizes();
+    void UpdateScrollRanges(bool centre);
+    void UpdateScrollRange(SScroll& scroll, int image, int visibleUp, int visibleDown, int client, bool centre) const;
+
+    int m_zoom = 1;
+    CDibSection m_backBuffer;
+    SScroll m_horizontal;
+    SScroll m_vertical;
+    bool m_overscroll = false;
+    CSize m_clientSize;
+    CSize m_visibleUp;
+    CSize m_visibleDown;
+};

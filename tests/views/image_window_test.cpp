@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless_window_host.h"
+#include "views/drag_judge.h"
+#include "views/image_tool.h"
+#include "views/image_wnd.h"
+#include "views/zoom_manager.h"
+
+namespace {
+
+class CTestImageWnd : public CImageWnd {
+public:
+    explicit CTestImageWnd(CSize image) : m_image(image) {}
+    CSize GetImageSize() const override { return m_image; }
+    void RepaintAll(bool) override
+    {
+        ++repaints;
+        FillOutsideImage();
+    }
+    uint16_t BufferPixel(int x, int y) const { return GetBackBuffer()->GetRow16(y)[x]; }
+    void FillBuffer(uint16_t value)
+    {
+        for (int y = 0; y < BackBuffer().GetHeight(); ++y) {
+            std::fill_n(BackBuffer().GetRow16(y), BackBuffer().GetWidth(), value);
+        }
+    }
+    int repaints = 0;
+
+private:
+    CSize m_image;
+};
+
+// Records the calls a window routes to its tool.
+class CRecordingTool : public CMouseTool {
+public:
+    explicit CRecordingTool(std::vector<std::string>& log) : m_log(log) {}
+    void OnButtonDown(unsigned, int x, int y) override
+    {
+        m_log.push_back("down " + std::to_string(x) + "," + std::to_string(y));
+        BeginCapture(kStrokeCapture);
+    }
+    void OnMouseMove(unsigned, int, int) override { m_log.push_back(IsCapturing() ? "drag" : "hover"); }
+    void OnCaptureLost(CWnd* newOwner) override { m_log.push_back(newOwner ? "lost to other" : "lost"); }
+
+private:
+    std::vector<std::string>& m_log;
+};
+
+}  // namespace
+
+TEST(ZoomManager, StepsThroughTheLevelsAndStopsAtTheEnds)
+{
+    const CZoomManager zoom;
+    EXPECT_EQ(zoom.ZoomIn(32), 32);
+    EXPECT_EQ(zoom.ZoomOut(1), 1);
+    EXPECT_EQ(zoom.ZoomIn(12), 16);
+    EXPECT_EQ(zoom.ZoomOut(12), 8);
+    EXPECT_EQ(zoom.ZoomIn(3), 4) << "an off-level zoom steps to its neighbours";
+    EXPECT_EQ(zoom.ZoomOut(3), 2);
+    EXPECT_FALSE(zoom.CanZoomIn(32));
+    EXPECT_TRUE(zoom.CanZoomIn(24));
+    EXPECT_FALSE(zoom.CanZoomOut(1));
+}
+
+TEST(ImageWindow, CoordinatesMapThroughZoomAndScrollTruncatingTowardZero)
+{
+    CTestImageWnd window({100, 100});
+    window.OnSize(400, 300);
+    window.SetZoom(8, false);
+    window.SetScroll(-3, 5, true);
+    EXPECT_EQ(window.ScreenToImage({17, 7}), (CPoint{-1, 5}));
+    EXPECT_EQ(window.ImageToScreen({0, 5, 2, 7}), (CRect{24, 0, 40, 16}));
+    CRect rect{-10, 0, 10, 200};
+    EXPECT_TRUE(window.ClipRect(rect, true, false));
+    EXPECT_EQ(rect, (CRect{0, 0, 10, 100}));
+    window.ResetView(false);
+    rect = {0, 0, 100, 100};
+    EXPECT_TRUE(window.ClipRect(rect, false, true));
+    EXPECT_EQ(rect.Width(), window.GetVisibleSize().cx);
+    CRect outside{200, 200, 210, 210};
+    EXPECT_FALSE(window.ClipRect(outside, true, true));
+}
+
+TEST(ImageWindow, VisibleSizesRoundUpAndDown)
+{
+    CTestImageWnd window({64, 64});
+    window.OnSize(100, 50);
+    EXPECT_EQ(window.GetVisibleSize(), (CSize{100, 50}));
+    window.SetZoom(8, true);
+    EXPECT_EQ(window.GetVisibleSize(), (CSize{13, 7}));
+    EXPECT_EQ(window.GetVisibleSizeRoundedDown(), (CSize{12, 6}));
+    ASSERT_NE(window.GetBackBuffer(), nullptr);
+    EXPECT_EQ(window.GetBackBuffer()->GetWidth(), 132);
+    EXPECT_EQ(window.GetBackBuffer()->GetHeight(), 82);
+    const int repaints = window.repaints;
+    window.OnSize(0, 40);
+    EXPECT_EQ(window.GetClientSize(), (CSize{100, 50})) << "a zero size is ignored";
+    EXPECT_EQ(window.repaints, repaints);
+}
+
+TEST(ImageWindow, NormalModeCentresAnImageThatFitsAndWillNotScrollIt)
+{
+    CTestImageWnd window({64, 64});
+    window.OnSize(200, 100);
+    window.ResetView(true);
+    EXPECT_FALSE(window.GetHorizontalScroll().enabled);
+    EXPECT_FALSE(window.GetVerticalScroll().enabled);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, -18}));
+    window.SetScroll(0, 0, false);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, -18}));
+}
+
+TEST(ImageWindow, NormalModeScrollsWithinTheImage)
+{
+    CTestImageWnd window({64, 300});
+    window.OnSize(200, 100);
+    window.ResetView(true);
+    EXPECT_FALSE(window.GetHorizontalScroll().enabled);
+    EXPECT_TRUE(window.GetVerticalScroll().enabled);
+    EXPECT_EQ(window.GetVerticalScroll().maximum, 200);
+    window.SetScroll(50, 500, false);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, 200}));
+    window.SetScroll(0, -20, false);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, 0}));
+}
+
+TEST(ImageWindow, OverscrollLetsHalfAViewPassEitherEdge)
+{
+    CTestImageWnd window({64, 64});
+    window.SetOverscroll(true);
+    window.OnSize(200, 100);
+    window.ResetView(true);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, -18}));
+    window.SetScroll(-1000, -1000, false);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-100, -50}));
+    window.SetScroll(1000, 1000, false);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{64 - 100, 64 - 50}));
+    const int repaints = window.repaints;
+    window.SetScroll(1000, 1000, false);
+    EXPECT_EQ(window.repaints, repaints) << "no repaint when nothing moved";
+}
+
+TEST(ImageWindow, ZoomingKeepsThePixelAtTheCentre)
+{
+    CTestImageWnd window({512, 512});
+    window.SetOverscroll(true);
+    window.OnSize(400, 300);
+    window.ResetView(true);
+    window.SetScroll(100, 150, false);
+    const CPoint centre{200, 150};
+    const CPoint before = window.ScreenToImage(centre);
+    for (int zoom : {2, 8, 32, 12, 1}) {
+        window.SetZoom(zoom, true);
+        EXPECT_EQ(window.ScreenToImage(centre), before) << "zoom " << zoom;
+    }
+}
+
+TEST(ImageWindow, ScrollStepsAreAQuarterOfTheViewAndAtLeastOnePixel)
+{
+    CTestImageWnd window({1024, 1024});
+    window.SetOverscroll(true);
+    window.OnSize(400, 300);
+    window.ResetView(true);
+    const CPoint start = window.GetScrollPosition();
+    window.ScrollBySteps(1, 0);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x + 100, start.y}));
+    window.ScrollBySteps(0, -1);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x + 100, start.y - 75}));
+
+    CTestImageWnd tiny({8, 8});
+    tiny.SetOverscroll(true);
+    tiny.OnSize(3, 3);
+    tiny.ResetView(true);
+    const CPoint tinyStart = tiny.GetScrollPosition();
+    tiny.ScrollBySteps(-1, 0);
+    EXPECT_EQ(tiny.GetScrollPosition().x, tinyStart.x - 1);
+}
+
+TEST(ImageWindow, TheOutsideTileMovesWithTheImage)
+{
+    CTestImageWnd window({4, 4});
+    window.SetOverscroll(true);
+    window.OnSize(40, 40);
+    window.ResetView(true);
+    window.SetScroll(-100, -100, false);
+    ASSERT_EQ(window.GetScrollPosition(), (CPoint{-20, -20}));
+    constexpr uint16_t grey = ((220 >> 3) << 11) | ((220 >> 2) << 5) | (220 >> 3);
+    // Tile place (row, column) = ((y + scroll·zoom) & 7, (x + scroll·zoom) & 7).
+    EXPECT_EQ(window.BufferPixel(4, 4), grey);  // (0, 0)
+    EXPECT_EQ(window.BufferPixel(5, 4), 0xFFFF);
+    EXPECT_EQ(window.BufferPixel(11, 4), grey);  // (0, 7)
+    window.SetScroll(-19, -20, false);
+    EXPECT_EQ(window.BufferPixel(4, 4), 0xFFFF) << "the tile moved one column with the image";
+    EXPECT_EQ(window.BufferPixel(3, 4), grey);
+
+    window.FillBuffer(0x1234);
+    window.RepaintAll(false);
+    // The image now covers screen columns 19..22 and rows 20..23.
+    for (const CPoint inside : {CPoint{19, 20}, CPoint{22, 23}}) {
+        EXPECT_EQ(window.BufferPixel(inside.x, inside.y), 0x1234) << "the image itself is left to the painter";
+    }
+    for (const CPoint outside : {CPoint{18, 20}, CPoint{23, 23}, CPoint{19, 19}, CPoint{22, 24}, CPoint{0, 0}}) {
+        EXPECT_NE(window.BufferPixel(outside.x, outside.y), 0x1234) << outside.x << "," << outside.y;
+    }
+}
+
+TEST(MouseWindow, StrokesEndThroughCaptureLostWhetherReleasedOrTaken)
+{
+    CTestImageWnd window({16, 16});
+    CHeadlessWindowHost host(window);
+    std::vector<std::string> log;
+    window.SetTool(std::make_unique<CRecordingTool>(log));
+    window.OnMouseMove(0, {1, 1});
+    window.OnLButtonDown(MK_LBUTTON, {2, 3});
+    window.OnMouseMove(MK_LBUTTON, {4, 4});
+    window.OnLButtonUp(0, {4, 4});
+    window.OnLButtonDown(MK_LBUTTON, {5, 5});
+    host.TakeCaptureAway(&window);
+    window.OnLButtonUp(0, {5, 5});  // the button comes up after a dialog took the pointer
+    EXPECT_EQ(log, (std::vector<std::string>{"hover", "down 2,3", "drag", "lost", "down 5,5", "lost to other"}));
+    EXPECT_FALSE(host.HasCapture());
+}
+
+TEST(HandTool, DragsTheGrabbedPixelInWholeImagePixels)
+{
+    CTestImageWnd window({256, 256});
+    CHeadlessWindowHost host(window);
+    window.SetOverscroll(true);
+    window.OnSize(200, 200);
+    window.SetZoom(4, false);
+    window.ResetView(false);
+    window.SetTool(std::make_unique<CImageToolPalm>());
+    const CPoint start = window.GetScrollPosition();
+    window.OnLButtonDown(MK_LBUTTON, {100, 100});
+    window.OnMouseMove(MK_LBUTTON, {103, 102});
+    EXPECT_EQ(window.GetScrollPosition(), start) << "less than one zoomed pixel";
+    window.OnMouseMove(MK_LBUTTON, {112, 92});
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 3, start.y + 2}));
+    window.OnLButtonUp(0, {112, 92});
+    window.OnMouseMove(0, {150, 150});
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 3, start.y + 2})) << "no scrolling after release";
+}
+
+TEST(DragJudge, ReportsTheStartOfADragOnceAtSixPixelsTimesTheScale)
+{
+    SetDisplayScreenSize({240, 320});
+    CDragJudge judge;
+    judge.Start({10, 10});
+    EXPECT_FALSE(judge.Test({15, 10}));
+    EXPECT_TRUE(judge.Test({16, 10}));
+    EXPECT_FALSE(judge.Test({30, 10})) << "only once";
+
+    SetDisplayScreenSize({480, 640});
+    judge.Start({10, 10});
+    EXPECT_FALSE(judge.Test({21, 10}));
+    EXPECT_TRUE(judge.Test({22, 10}));
+    SetDisplayScreenSize({1920, 1080});
+}
