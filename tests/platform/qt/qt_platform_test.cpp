@@ -10,22 +10,8 @@
 #include "platform/qt/qt_combo_box.h"
 #include "platform/qt/qt_file_dialog.h"
 
-namespace {
-
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "test_platform_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
-}
-
-}  // namespace
-
 TEST(QtComboBox, CarriesTheDelayUnitsWithTheirData)
 {
-    Application();
     QComboBox widget;
     CQtComboBox combo(widget);
     FillDelayUnits(combo, 8);
@@ -37,7 +23,6 @@ TEST(QtComboBox, CarriesTheDelayUnitsWithTheirData)
 
 TEST(PictureView, ShowsTheLayerThroughTheFiveSixFiveDisplayColours)
 {
-    Application();
     auto document = CreateStartupDocument();
     document->GetCurrentLayer()->SetPixel(3, 2, 64);  // pure red in the default palette
     CPictureView view;
