@@ -29,32 +29,19 @@ bool CDib::Create(int width, int height, int bitCount, int colorCount)
     default:
         return false;
     }
-    m_width = width;
-    m_height = height;
-    m_bitCount = bitCount;
-    m_stride = DibStride(width, bitCount);
-    m_bytesPerPixel = DibStoredBitCount(bitCount) / 8;
-    m_colorCount = DibColorCount(bitCount, colorCount);
-
-    const size_t tableBytes = bitCount == 16 ? 3 * sizeof(uint32_t) : size_t(m_colorCount) * sizeof(RGBQUAD);
+    SetShape(width, height, bitCount, colorCount);
+    const size_t tableBytes = bitCount == 16 ? 3 * sizeof(uint32_t) : size_t(GetColorCount()) * sizeof(RGBQUAD);
     m_tableOffset = tableBytes > 0 ? sizeof(BITMAPINFOHEADER) : 0;
     m_bitsOffset = sizeof(BITMAPINFOHEADER) + tableBytes;
-    m_block.assign(m_bitsOffset + size_t(m_stride) * std::max(height, 0), 0);
+    m_block.assign(m_bitsOffset + size_t(GetStride()) * std::max(height, 0), 0);
 
-    const BITMAPINFOHEADER header = MakeDibHeader(width, height, bitCount, colorCount);
+    const BITMAPINFOHEADER header = GetHeader();
     std::memcpy(m_block.data(), &header, sizeof header);
     if (bitCount == 16) {
         const uint32_t masks[3] = {kMask565Red, kMask565Green, kMask565Blue};
         std::memcpy(m_block.data() + m_tableOffset, masks, sizeof masks);
     }
     return true;
-}
-
-BITMAPINFOHEADER CDib::GetHeader() const
-{
-    BITMAPINFOHEADER header;
-    std::memcpy(&header, m_block.data(), sizeof header);
-    return header;
 }
 
 uint32_t* CDib::GetColorTable()
@@ -69,7 +56,7 @@ const uint32_t* CDib::GetColorTable() const
 
 void CDib::Draw(CDibSection& target, int x, int y) const
 {
-    StretchDraw(target, x, y, m_width, m_height, 0, 0, m_width, m_height);
+    StretchDraw(target, x, y, GetWidth(), GetHeight(), 0, 0, GetWidth(), GetHeight());
 }
 
 void CDib::StretchDraw(CDibSection& target, int x, int y, int width, int height, int sourceX, int sourceY,
@@ -79,11 +66,11 @@ void CDib::StretchDraw(CDibSection& target, int x, int y, int width, int height,
         return;
     }
     const uint8_t* bits = GetBits();
-    const RGBQUAD* table = m_bitCount <= 8 ? GetRgbQuads() : nullptr;
+    const RGBQUAD* table = GetBitCount() <= 8 ? GetRgbQuads() : nullptr;
     auto sourcePixel = [&](int sx, int sy) -> uint16_t {
-        const uint8_t* row = bits + size_t(m_height - 1 - sy) * m_stride;
+        const uint8_t* row = bits + RowOffset(sy);
         int index = 0;
-        switch (m_bitCount) {
+        switch (GetBitCount()) {
         case 1:
             index = (row[sx >> 3] >> (7 - (sx & 7))) & 1;
             break;
@@ -100,24 +87,24 @@ void CDib::StretchDraw(CDibSection& target, int x, int y, int width, int height,
         case 16:
             return static_cast<uint16_t>(row[2 * sx] | (row[2 * sx + 1] << 8));
         default: {
-            const uint8_t* p = row + sx * m_bytesPerPixel;
+            const uint8_t* p = row + sx * GetBytesPerPixel();
             return Rgb565(p[2], p[1], p[0]);
         }
         }
-        if (index >= m_colorCount) {
+        if (index >= GetColorCount()) {
             return 0;
         }
         return Rgb565(table[index].rgbRed, table[index].rgbGreen, table[index].rgbBlue);
     };
     for (int dy = std::max(0, -y); dy < height && y + dy < target.GetHeight(); ++dy) {
         const int sy = sourceY + static_cast<int>(int64_t(dy) * sourceHeight / height);
-        if (sy < 0 || sy >= m_height) {
+        if (sy < 0 || sy >= GetHeight()) {
             continue;
         }
         uint16_t* out = target.GetRow16(y + dy);
         for (int dx = std::max(0, -x); dx < width && x + dx < target.GetWidth(); ++dx) {
             const int sx = sourceX + static_cast<int>(int64_t(dx) * sourceWidth / width);
-            if (sx >= 0 && sx < m_width) {
+            if (sx >= 0 && sx < GetWidth()) {
                 out[x + dx] = sourcePixel(sx, sy);
             }
         }

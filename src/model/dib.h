@@ -12,7 +12,7 @@ class CDibSection;
 // colour table (or the three 5-6-5 masks at 16 bits), then the rows, bottom
 // row first. Used for small display pictures such as colour strips and
 // layer thumbnails.
-class CDib {
+class CDib : public CDibShape {
 public:
     virtual ~CDib() = default;
 
@@ -29,7 +29,6 @@ public:
 
     const uint8_t* GetBlock() const { return m_block.data(); }
     size_t GetBlockSize() const { return m_block.size(); }
-    BITMAPINFOHEADER GetHeader() const;
     uint8_t* GetBits() { return m_block.data() + m_bitsOffset; }
     const uint8_t* GetBits() const { return m_block.data() + m_bitsOffset; }
     // The RGBQUAD table, or the three masks as 32-bit values; null when neither.
@@ -38,23 +37,11 @@ public:
     RGBQUAD* GetRgbQuads() { return reinterpret_cast<RGBQUAD*>(GetColorTable()); }
     const RGBQUAD* GetRgbQuads() const { return reinterpret_cast<const RGBQUAD*>(GetColorTable()); }
 
-    int GetWidth() const { return m_width; }
-    int GetHeight() const { return m_height; }
-    int GetStride() const { return m_stride; }
-    int GetBitCount() const { return m_bitCount; }
-    int GetBytesPerPixel() const { return m_bytesPerPixel; }
-    int GetColorCount() const { return m_colorCount; }
     // Pixel (x, y) with y = 0 the top row.
-    uint8_t* GetPixelAddress(int x, int y) { return GetBits() + (m_height - 1 - y) * m_stride + x * m_bytesPerPixel; }
+    uint8_t* GetPixelAddress(int x, int y) { return GetBits() + RowOffset(y) + x * GetBytesPerPixel(); }
 
 private:
     std::vector<uint8_t> m_block;
     size_t m_bitsOffset = 0;
     size_t m_tableOffset = 0;  // 0 when there is no table
-    int m_width = 0;
-    int m_height = 0;
-    int m_stride = 0;
-    int m_bitCount = 0;
-    int m_bytesPerPixel = 0;
-    int m_colorCount = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 // The published device-independent bitmap layout, as BMP files and display
@@ -66,3 +67,39 @@ constexpr uint32_t DibColorsUsed(int bitCount, int colorCount)
 {
     return bitCount <= 8 && colorCount != (1 << bitCount) ? static_cast<uint32_t>(colorCount) : 0;
 }
+
+// The shape both kinds of surface share: size, row stride, depth and the
+// number of colour-table entries.
+class CDibShape {
+public:
+    int GetWidth() const { return m_width; }
+    int GetHeight() const { return m_height; }
+    int GetStride() const { return m_stride; }
+    // As requested: 15 stays 15 although rows hold 16-bit pixels.
+    int GetBitCount() const { return m_bitCount; }
+    int GetBytesPerPixel() const { return m_bytesPerPixel; }
+    // 0 above 8 bits.
+    int GetColorCount() const { return m_colorCount; }
+    BITMAPINFOHEADER GetHeader() const { return MakeDibHeader(m_width, m_height, m_bitCount, m_colorCount); }
+
+protected:
+    void SetShape(int width, int height, int bitCount, int colorCount)
+    {
+        m_width = width;
+        m_height = height;
+        m_bitCount = bitCount;
+        m_stride = DibStride(width, bitCount);
+        m_bytesPerPixel = DibStoredBitCount(bitCount) / 8;
+        m_colorCount = DibColorCount(bitCount, colorCount);
+    }
+    // Offset of row y (counted from the top) in the bottom-up pixel rows.
+    size_t RowOffset(int y) const { return size_t(m_height - 1 - y) * m_stride; }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    int m_stride = 0;
+    int m_bitCount = 0;
+    int m_bytesPerPixel = 0;
+    int m_colorCount = 0;
+};

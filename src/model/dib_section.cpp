@@ -18,27 +18,22 @@ bool CDibSection::Create(int width, int height, int bitCount, int colorCount)
     if (width <= 0 || height <= 0) {
         return false;
     }
-    m_width = width;
-    m_height = height;
-    m_bitCount = bitCount;
-    m_stride = DibStride(width, bitCount);
-    m_bytesPerPixel = DibStoredBitCount(bitCount) / 8;
-    m_colorCount = DibColorCount(bitCount, colorCount);
-    m_colorTable.assign(m_colorCount, RGBQUAD{});
-    m_bits.assign(size_t(m_stride) * height, 0);
+    SetShape(width, height, bitCount, colorCount);
+    m_colorTable.assign(GetColorCount(), RGBQUAD{});
+    m_bits.assign(size_t(GetStride()) * height, 0);
     return true;
 }
 
 void CDibSection::SetColorTable(int first, int count, const RGBQUAD* colors)
 {
-    for (int i = 0; i < count && first + i < m_colorCount; ++i) {
+    for (int i = 0; i < count && first + i < GetColorCount(); ++i) {
         m_colorTable[first + i] = colors[i];
     }
 }
 
 void CDibSection::GetColorTable(int first, int count, RGBQUAD* colors) const
 {
-    for (int i = 0; i < count && first + i < m_colorCount; ++i) {
+    for (int i = 0; i < count && first + i < GetColorCount(); ++i) {
         colors[i] = m_colorTable[first + i];
     }
 }

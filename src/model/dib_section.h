@@ -10,7 +10,7 @@
 // and the pictures of colour lists and tool bars. Laid out like a DIB (rows
 // bottom-up, stride a multiple of 4); the platform layer shows 16-bit 5-6-5
 // sections on screen as they are.
-class CDibSection {
+class CDibSection : public CDibShape {
 public:
     virtual ~CDibSection() = default;
 
@@ -22,31 +22,18 @@ public:
     void SetColorTable(int first, int count, const RGBQUAD* colors);
     void GetColorTable(int first, int count, RGBQUAD* colors) const;
 
-    BITMAPINFOHEADER GetHeader() const { return MakeDibHeader(m_width, m_height, m_bitCount, m_colorCount); }
     uint8_t* GetBits() { return m_bits.data(); }
     const uint8_t* GetBits() const { return m_bits.data(); }
-    int GetWidth() const { return m_width; }
-    int GetHeight() const { return m_height; }
-    int GetStride() const { return m_stride; }
-    int GetBitCount() const { return m_bitCount; }
-    int GetBytesPerPixel() const { return m_bytesPerPixel; }
-    int GetColorCount() const { return m_colorCount; }
-    CRect GetRect() const { return {0, 0, m_width, m_height}; }
+    CRect GetRect() const { return {0, 0, GetWidth(), GetHeight()}; }
 
     // Row y counted from the top of the picture.
-    uint8_t* GetRow(int y) { return m_bits.data() + size_t(m_height - 1 - y) * m_stride; }
-    const uint8_t* GetRow(int y) const { return m_bits.data() + size_t(m_height - 1 - y) * m_stride; }
+    uint8_t* GetRow(int y) { return m_bits.data() + RowOffset(y); }
+    const uint8_t* GetRow(int y) const { return m_bits.data() + RowOffset(y); }
     uint16_t* GetRow16(int y) { return reinterpret_cast<uint16_t*>(GetRow(y)); }
     const uint16_t* GetRow16(int y) const { return reinterpret_cast<const uint16_t*>(GetRow(y)); }
-    uint8_t* GetPixelAddress(int x, int y) { return GetRow(y) + x * m_bytesPerPixel; }
+    uint8_t* GetPixelAddress(int x, int y) { return GetRow(y) + x * GetBytesPerPixel(); }
 
 private:
     std::vector<uint8_t> m_bits;
     std::vector<RGBQUAD> m_colorTable;
-    int m_width = 0;
-    int m_height = 0;
-    int m_stride = 0;
-    int m_bitCount = 0;
-    int m_bytesPerPixel = 0;
-    int m_colorCount = 0;
 };
