@@ -1,5 +1,6 @@
 #include "formats/stipplebox_chunk_file.h"
 
+#include "formats/counting_file.h"
 #include "formats/stipplebox_chunk_serializer.h"
 
 void CStippleboxChunkFile::BeginChunk(uint16_t identifier)
@@ -21,9 +22,24 @@ void CStippleboxChunkFile::EndChunk()
 
 void CStippleboxChunkFile::WriteObjectChunk(uint16_t identifier, CStippleboxChunkSerializer& serializer)
 {
+    if (m_forwardOnly) {
+        WriteWord(identifier);
+        WriteDword(static_cast<uint32_t>(MeasureChunks(serializer)));
+        serializer.WriteChunks(*this);
+        return;
+    }
     BeginChunk(identifier);
     serializer.WriteChunks(*this);
     EndChunk();
+}
+
+uint64_t CStippleboxChunkFile::MeasureChunks(CStippleboxChunkSerializer& serializer)
+{
+    CCountingFile counter;
+    CStippleboxChunkFile chunks;
+    chunks.Attach(&counter, false);
+    serializer.WriteChunks(chunks);
+    return counter.GetLength();
 }
 
 void CStippleboxChunkFile::WriteDwordChunk(uint16_t identifier, uint32_t value)

@@ -1,5 +1,7 @@
 #include "formats/stipplebox_file_utility.h"
 
+#include <algorithm>
+
 #include "platform/exceptions.h"
 
 CStippleboxFileUtility::~CStippleboxFileUtility()
@@ -117,12 +119,20 @@ std::u16string CStippleboxFileUtility::ReadString(uint32_t count)
     if (uint64_t{count} * 2 > left) {
         throw CFileException(CFileException::Cause::EndOfFile, m_file->GetPath());
     }
-    std::string bytes(size_t{count} * 2, '\0');
-    Read(bytes.data(), bytes.size(), true);
-    std::u16string text(count, u'\0');
-    for (size_t i = 0; i < count; ++i) {
-        text[i] = static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) |
-                                        (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
+    // The length of a stream that inflates as it is read is only a claim, so
+    // the text grows block by block as its bytes actually arrive.
+    constexpr size_t kBlockUnits = 32768;
+    std::u16string text;
+    text.reserve(std::min<size_t>(count, kBlockUnits));
+    std::string bytes;
+    while (text.size() < count) {
+        const size_t units = std::min<size_t>(count - text.size(), kBlockUnits);
+        bytes.resize(units * 2);
+        Read(bytes.data(), bytes.size(), true);
+        for (size_t i = 0; i < units; ++i) {
+            text += static_cast<char16_t>(static_cast<uint8_t>(bytes[2 * i]) |
+                                          (static_cast<uint8_t>(bytes[2 * i + 1]) << 8));
+        }
     }
     return text;
 }

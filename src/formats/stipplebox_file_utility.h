@@ -41,7 +41,8 @@ public:
     static constexpr uint32_t kReadStringCount = 0xFFFFFFFF;
     // Reads count code units, or first a 32-bit count when count is
     // kReadStringCount. A count larger than what is left raises EndOfFile
-    // before anything is allocated.
+    // before anything is allocated; otherwise the text grows as its bytes
+    // arrive.
     std::u16string ReadString(uint32_t count);
 
     uint64_t GetPosition() const { return m_file->GetPosition(); }

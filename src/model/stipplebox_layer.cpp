@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "formats/stipplebox_chunk_file.h"
+#include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "platform/exceptions.h"
 
@@ -80,8 +81,13 @@ void CStippleboxLayer::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier
         if (m_width <= 0 || m_height <= 0) {
             break;  // the size must come first
         }
-        // The pixels must be exactly the size announced; the chunk's length is
-        // bounded by the stream, so this also bounds the allocation.
+        // A stream's length may be a mere claim (files inflate as they are
+        // read), so a layer larger than any canvas is refused before anything
+        // is allocated for it.
+        if (m_width > CStippleboxData::kMaxCanvasSize || m_height > CStippleboxData::kMaxCanvasSize) {
+            throw CDataFormatException("レイヤの大きさが異常です。");
+        }
+        // The pixels must be exactly the size announced.
         if (uint64_t{length} != uint64_t(m_width) * uint64_t(m_height)) {
             throw CDataFormatException("レイヤの画素データの大きさが異常です。");
         }

@@ -27,6 +27,8 @@ public:
     int GetHeight() const { return m_height; }
     uint8_t* GetPixels() { return m_pixels.empty() ? nullptr : m_pixels.data(); }
     const uint8_t* GetPixels() const { return m_pixels.empty() ? nullptr : m_pixels.data(); }
+    // Width × height once created; a layer read from a file may lack pixels.
+    size_t GetPixelCount() const { return m_pixels.size(); }
     uint8_t GetPixel(int x, int y) const { return m_pixels[size_t(y) * m_width + x]; }
     void SetPixel(int x, int y, uint8_t index) { m_pixels[size_t(y) * m_width + x] = index; }
     void Fill(uint8_t index);

@@ -179,6 +179,18 @@ void CFile::Commit()
     }
 }
 
+uint64_t CFile::ResolveSeekTarget(int64_t offset, SeekOrigin origin, uint64_t position, uint64_t length)
+{
+    const int64_t base = origin == SeekOrigin::Begin     ? 0
+                         : origin == SeekOrigin::Current ? static_cast<int64_t>(position)
+                                                         : static_cast<int64_t>(length);
+    const int64_t target = base + offset;
+    if (target < 0) {
+        throw CFileException(CFileException::Cause::BadSeek);
+    }
+    return static_cast<uint64_t>(target);
+}
+
 void CFile::Close()
 {
     if (m_fd >= 0) {
@@ -258,14 +270,7 @@ void CMemFile::Write(const void* data, size_t count)
 
 uint64_t CMemFile::Seek(int64_t offset, SeekOrigin origin)
 {
-    const int64_t base = origin == SeekOrigin::Begin     ? 0
-                         : origin == SeekOrigin::Current ? static_cast<int64_t>(m_position)
-                                                         : static_cast<int64_t>(m_length);
-    const int64_t target = base + offset;
-    if (target < 0) {
-        throw CFileException(CFileException::Cause::BadSeek);
-    }
-    m_position = static_cast<uint64_t>(target);
+    m_position = ResolveSeekTarget(offset, origin, m_position, m_length);
     return m_position;
 }
 

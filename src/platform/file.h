@@ -46,6 +46,11 @@ public:
     bool IsOpen() const { return m_fd >= 0; }
     const std::filesystem::path& GetPath() const { return m_path; }
 
+protected:
+    // The position a seek asks for, from the file's current position and
+    // length; a target before the start raises CFileException (BadSeek).
+    static uint64_t ResolveSeekTarget(int64_t offset, SeekOrigin origin, uint64_t position, uint64_t length);
+
 private:
     [[noreturn]] void ThrowErrno(int error) const;
 
