@@ -7,34 +7,10 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "platform/exceptions.h"
+#include "support/chunk_bytes.h"
 #include "support/test_documents.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
-
-Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
-Bytes Chunk(uint16_t id, const Bytes& payload)
-{
-    const auto n = static_cast<uint32_t>(payload.size());
-    return Concat({{static_cast<uint8_t>(id), static_cast<uint8_t>(id >> 8), static_cast<uint8_t>(n),
-                    static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)},
-                   payload});
-}
-
-Bytes Dword(uint32_t v)
-{
-    return {static_cast<uint8_t>(v), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v >> 16),
-            static_cast<uint8_t>(v >> 24)};
-}
 
 class DocumentChunks : public ::testing::Test {
 protected:

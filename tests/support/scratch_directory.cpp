@@ -1,0 +1,66 @@
+#include "support/scratch_directory.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+CScratchDirectory::CScratchDirectory()
+{
+    static std::atomic<int> counter{0};
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    m_path = fs::temp_directory_path() / ("stipplebox-" + std::to_string(::getpid()) + "-" +
+                                          (test != nullptr ? test->name() : "scratch") + "-" +
+                                          std::to_string(counter++));
+    fs::remove_all(m_path);
+    fs::create_directories(m_path);
+}
+
+CScratchDirectory::~CScratchDirectory()
+{
+    std::error_code ignored;
+    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(m_path, ignored);
+}
+
+size_t CScratchDirectory::GetEntryCount() const
+{
+    return static_cast<size_t>(std::distance(fs::directory_iterator(m_path), fs::directory_iterator()));
+}
+
+std::string ReadFileBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFileBytes(const fs::path& path, std::string_view bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+CFileSizeLimitScope::CFileSizeLimitScope(uint64_t bytes)
+{
+    // Without this the process would be killed instead of the write failing.
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_previousLimit = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+CFileSizeLimitScope::~CFileSizeLimitScope()
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_previousLimit;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_previousHandler);
+}
