@@ -159,14 +159,10 @@ TEST_F(SbxFormat, EveryStoredFieldSurvivesAFileRoundTrip)
 
 TEST_F(SbxFormat, AFileIsTheIdentifierTheStreamLengthAndTheDeflatedChunkStream)
 {
-    CStippleboxData document;
-    document.Create(2, 1);
-    document.GetCurrentLayer()->SetName(u"A");
-    document.GetCurrentLayer()->SetPixel(0, 0, 0x11);
-    document.GetCurrentLayer()->SetPixel(1, 0, 0x22);
-    const Bytes stream = WriteChunkStream(document);
+    const auto document = MakeTwoByOneExample();
+    const Bytes stream = WriteChunkStream(*document);
     const fs::path path = m_directory / "two.sbx";
-    ASSERT_TRUE(sbx::SaveFile(document, path, nullptr));
+    ASSERT_TRUE(sbx::SaveFile(*document, path, nullptr));
 
     const Bytes file = AsBytes(ReadFileBytes(path));
     ASSERT_GT(file.size(), 34u);

@@ -48,12 +48,8 @@ TEST_F(DocumentChunks, EveryStoredFieldSurvivesARoundTrip)
 
 TEST_F(DocumentChunks, ATwoByOneDocumentWritesTheDocumentedBytes)
 {
-    CStippleboxData document;
-    document.Create(2, 1);
-    document.GetCurrentLayer()->SetName(u"A");
-    document.GetCurrentLayer()->SetPixel(0, 0, 0x11);
-    document.GetCurrentLayer()->SetPixel(1, 0, 0x22);
-    const Bytes stream = WriteChunkStream(document);
+    const auto document = MakeTwoByOneExample();
+    const Bytes stream = WriteChunkStream(*document);
 
     const Bytes layer = Concat({Chunk(1001, Dword(2)), Chunk(1002, Dword(1)), Chunk(1003, {0x11, 0x22}),
                                 Chunk(1000, {0x41, 0x00}), Chunk(1004, {1}), Chunk(1005, Dword(1)),

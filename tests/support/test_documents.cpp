@@ -57,6 +57,16 @@ std::unique_ptr<CStippleboxData> MakeRichDocument(int width, int height, int lay
     return document;
 }
 
+std::unique_ptr<CStippleboxData> MakeTwoByOneExample()
+{
+    auto document = std::make_unique<CStippleboxData>();
+    document->Create(2, 1);
+    document->GetCurrentLayer()->SetName(u"A");
+    document->GetCurrentLayer()->SetPixel(0, 0, 0x11);
+    document->GetCurrentLayer()->SetPixel(1, 0, 0x22);
+    return document;
+}
+
 std::vector<uint8_t> WriteChunkStream(CStippleboxChunkSerializer& object)
 {
     CMemFile memory;

@@ -14,6 +14,10 @@ class CStippleboxChunkSerializer;
 std::unique_ptr<CStippleboxData> MakeRichDocument(int width, int height, int layerCount, int paletteCount,
                                                   uint32_t seed);
 
+// The documented small example: 2 × 1 pixels (0x11, 0x22), one layer named
+// A, one palette.
+std::unique_ptr<CStippleboxData> MakeTwoByOneExample();
+
 // The object's chunk stream, written into memory.
 std::vector<uint8_t> WriteChunkStream(CStippleboxChunkSerializer& object);
 
