@@ -1,6 +1,5 @@
 #include "support/scratch_directory.h"
 
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -14,10 +13,8 @@ namespace fs = std::filesystem;
 CScratchDirectory::CScratchDirectory()
 {
     static std::atomic<int> counter{0};
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    m_path = fs::temp_directory_path() / ("stipplebox-" + std::to_string(::getpid()) + "-" +
-                                          (test != nullptr ? test->name() : "scratch") + "-" +
-                                          std::to_string(counter++));
+    m_path = fs::temp_directory_path() /
+             ("stipplebox-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fs::remove_all(m_path);
     fs::create_directories(m_path);
 }
@@ -25,7 +22,6 @@ CScratchDirectory::CScratchDirectory()
 CScratchDirectory::~CScratchDirectory()
 {
     std::error_code ignored;
-    fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(m_path, ignored);
 }
 
@@ -47,8 +43,7 @@ void WriteFileBytes(const fs::path& path, std::string_view bytes)
 
 CFileSizeLimitScope::CFileSizeLimitScope(uint64_t bytes)
 {
-    // Without this the process would be killed instead of the write failing.
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of killing the process
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     m_previousLimit = limit.rlim_cur;
@@ -62,5 +57,4 @@ CFileSizeLimitScope::~CFileSizeLimitScope()
     ::getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = m_previousLimit;
     ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, m_previousHandler);
 }
