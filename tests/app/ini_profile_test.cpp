@@ -111,54 +111,46 @@ TEST_F(IniProfile, GarbageAndBinaryBytesLeaveTheValidLinesReadable)
 
 TEST_F(IniProfile, EveryKindSavesAndLoadsBack)
 {
-    {
-        CIniProfile saving(m_path, false, true);
-        std::string name = "レイヤ=1";
-        int zoom = -3;
-        uint8_t order = 200;
-        bool loop = true;
-        CPoint interval{8, -16};
-        CSize size{640, 480};
-        CRect rect{-5, 6, 700, 800};
-        CIntegerField width(320);
-        saving.Exchange(true, "", "Name", name);
-        saving.Exchange(true, "", "Zoom", zoom);
-        saving.Exchange(true, "", "Order", order);
-        saving.Exchange(true, "", "Loop", loop);
-        saving.Exchange(true, "Medium", "Interval", interval);
-        saving.Exchange(true, "Medium", "Size", size);
-        saving.Exchange(true, "", "Rect", rect);
-        saving.Exchange(true, "", "Width", width);
-    }
+    // One value of every kind, exchanged the way a window does in both passes.
+    struct SState {
+        std::string name;
+        int zoom = 0;
+        uint8_t order = 0;
+        bool loop = false;
+        CPoint interval;
+        CSize size;
+        CRect rect;
+        CIntegerField width{0};
+
+        void Exchange(const std::filesystem::path& path, bool saving)
+        {
+            CIniProfile profile(path, !saving, saving);
+            profile.Exchange(saving, "", "Name", name);
+            profile.Exchange(saving, "", "Zoom", zoom);
+            profile.Exchange(saving, "General", "Order", order);
+            profile.Exchange(saving, "", "Loop", loop);
+            profile.Exchange(saving, "Medium", "Interval", interval);
+            profile.Exchange(saving, "Medium", "Size", size);
+            profile.Exchange(saving, "", "Rect", rect);
+            profile.Exchange(saving, "", "Width", width);
+        }
+    };
+    SState saved{"レイヤ=1", -3, 200, true, {8, -16}, {640, 480}, {-5, 6, 700, 800}, CIntegerField(320)};
+    saved.Exchange(m_path, true);
     EXPECT_EQ(ReadFileBytes(m_path),
               "[General]\nLoop=1\nName=レイヤ=1\nOrder=200\nRect=-5,6,700,800\nWidth=320\nZoom=-3\n\n"
               "[Medium]\nInterval=8,-16\nSize=640,480\n\n");
 
-    CIniProfile loading(m_path, true, false);
-    std::string name;
-    int zoom = 0;
-    uint8_t order = 0;
-    bool loop = false;
-    CPoint interval;
-    CSize size;
-    CRect rect;
-    CIntegerField width(0);
-    loading.Exchange(false, "", "Name", name);
-    loading.Exchange(false, "General", "Zoom", zoom);
-    loading.Exchange(false, "", "Order", order);
-    loading.Exchange(false, "", "Loop", loop);
-    loading.Exchange(false, "Medium", "Interval", interval);
-    loading.Exchange(false, "Medium", "Size", size);
-    loading.Exchange(false, "", "Rect", rect);
-    loading.Exchange(false, "", "Width", width);
-    EXPECT_EQ(name, "レイヤ=1");
-    EXPECT_EQ(zoom, -3);
-    EXPECT_EQ(order, 200);
-    EXPECT_TRUE(loop);
-    EXPECT_EQ(interval, (CPoint{8, -16}));
-    EXPECT_EQ(size, (CSize{640, 480}));
-    EXPECT_EQ(rect, (CRect{-5, 6, 700, 800}));
-    EXPECT_EQ(width.GetValue(), 320);
+    SState loaded;
+    loaded.Exchange(m_path, false);
+    EXPECT_EQ(loaded.name, saved.name);
+    EXPECT_EQ(loaded.zoom, -3);
+    EXPECT_EQ(loaded.order, 200);
+    EXPECT_TRUE(loaded.loop);
+    EXPECT_EQ(loaded.interval, saved.interval);
+    EXPECT_EQ(loaded.size, saved.size);
+    EXPECT_EQ(loaded.rect, saved.rect);
+    EXPECT_EQ(loaded.width.GetValue(), 320);
 }
 
 TEST_F(IniProfile, MissingKeysAndTooFewFieldsLeaveTheVariableAsItWas)

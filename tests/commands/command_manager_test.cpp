@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "commands/command_id_data_manager.h"
 #include "commands/command_manager.h"
 #include "platform/recording_cmd_ui.h"
 #include "support/headless_message_box_scope.h"
@@ -197,21 +195,4 @@ TEST_F(CommandManager, ARefusingCommandShowsItsReasonOnlyWhenAskedTo)
     EXPECT_EQ(m_log.back(), "delete パレット追加");
     EXPECT_EQ(MenuText(true), "元に戻す (disabled)");
     EXPECT_EQ(m_manager.GetChangeCount(), 0);
-}
-
-TEST(CommandIDDataManager, TheProgramsTablesMapMenuIDsBothWays)
-{
-    const CCommandIDDataManager zoom = CreateZoomTable();
-    std::vector<int> values{-1};
-    zoom.GetValues(values);
-    std::sort(values.begin(), values.end());
-    EXPECT_EQ(values, (std::vector<int>{1, 2, 4, 8, 12, 16, 24, 32}));
-    EXPECT_EQ(zoom.Lookup(33069, 0), 12);
-    EXPECT_EQ(zoom.Lookup(1, -1), -1);
-    EXPECT_EQ(zoom.FindID(24), 32960);
-    EXPECT_EQ(zoom.FindID(3), 0);
-    EXPECT_EQ(CreatePenSizeTable().Lookup(32853, 0), 6);
-    EXPECT_EQ(CreatePenSizeTable().FindID(10), 32854);
-    EXPECT_EQ(CreatePlayModeTable().Lookup(32986, -1), 1);
-    EXPECT_EQ(CreatePlayModeTable().FindID(0), 32987);
 }
