@@ -101,28 +101,26 @@ private:
     std::vector<SSpan> m_spans;
 };
 
-// Calls rowOp(original row above or null, original row, row below or null,
-// row to rewrite) for the rows first .. last of the region's mask. The rows
-// above and at y are copies taken before they were rewritten.
+// Calls rowOp(y, original row above, original row, original row below, row
+// to rewrite) for the rows first .. last of the region's mask, top down.
+// Rows beyond the mask read as zeros.
 template <class RowOp>
 void RewriteRows(SFillRegion& region, int first, int last, RowOp rowOp)
 {
     const int width = region.area.Width();
     const int height = region.area.Height();
-    std::vector<uint8_t> above(static_cast<size_t>(width));
+    const std::vector<uint8_t> zeros(static_cast<size_t>(width), 0);
+    std::vector<uint8_t> above(zeros);
     std::vector<uint8_t> current(static_cast<size_t>(width));
-    bool haveAbove = false;
     if (first > 0) {
         std::memcpy(above.data(), &region.mask[size_t(first - 1) * width], size_t(width));
-        haveAbove = true;
     }
     for (int y = first; y <= last; ++y) {
         uint8_t* row = &region.mask[size_t(y) * width];
         std::memcpy(current.data(), row, size_t(width));
-        const uint8_t* below = y + 1 < height ? row + width : nullptr;
-        rowOp(haveAbove ? above.data() : nullptr, current.data(), below, row);
+        const uint8_t* below = y + 1 < height ? row + width : zeros.data();
+        rowOp(y, above.data(), current.data(), below, row);
         std::swap(above, current);
-        haveAbove = true;
     }
 }
 
@@ -152,17 +150,17 @@ void KeepInnerEdge(SFillRegion& region)
     }
     const CRect& area = region.area;
     const int width = area.Width();
+    const int height = area.Height();
     const int xFirst = std::max(region.bounds.left - area.left, 1);
     const int xLast = std::min(region.bounds.right - 1 - area.left, width - 2);
     RewriteRows(region, region.bounds.top - area.top, region.bounds.bottom - 1 - area.top,
-                [&](const uint8_t* above, const uint8_t* row, const uint8_t* below, uint8_t* out) {
-                    if (above == nullptr || below == nullptr) {
-                        return;  // the area's top or bottom border
+                [&](int y, const uint8_t* above, const uint8_t* row, const uint8_t* below, uint8_t* out) {
+                    if (y == 0 || y == height - 1) {
+                        return;  // the area's border keeps its pixels
                     }
                     for (int x = xFirst; x <= xLast; ++x) {
-                        if (row[x] != 0 && row[x - 1] != 0 && row[x + 1] != 0 && above[x] != 0 && below[x] != 0) {
-                            out[x] = 0;
-                        }
+                        const bool enclosed = (row[x - 1] != 0) & (row[x + 1] != 0) & (above[x] != 0) & (below[x] != 0);
+                        out[x] = enclosed ? 0 : row[x];
                     }
                 });
 }
@@ -174,19 +172,30 @@ void MakeOuterEdge(SFillRegion& region)
     }
     const CRect& area = region.area;
     const int width = area.Width();
-    CRect ring = region.bounds;
-    ring = {ring.left - 1, ring.top - 1, ring.right + 1, ring.bottom + 1};
-    CRect rows;
-    rows.IntersectRect(ring, area);
-    const int xFirst = rows.left - area.left;
-    const int xLast = rows.right - 1 - area.left;
-    RewriteRows(region, rows.top - area.top, rows.bottom - 1 - area.top,
-                [&](const uint8_t* above, const uint8_t* row, const uint8_t* below, uint8_t* out) {
-                    for (int x = xFirst; x <= xLast; ++x) {
+    const CRect ring{region.bounds.left - 1, region.bounds.top - 1, region.bounds.right + 1, region.bounds.bottom + 1};
+    CRect rewritten;
+    rewritten.IntersectRect(ring, area);
+    const int xFirst = rewritten.left - area.left;
+    const int xLast = rewritten.right - 1 - area.left;
+    RewriteRows(region, rewritten.top - area.top, rewritten.bottom - 1 - area.top,
+                [&](int, const uint8_t* above, const uint8_t* row, const uint8_t* below, uint8_t* out) {
+                    const auto outside = [&](int x) {
                         const bool touches = (x > 0 && row[x - 1] != 0) || (x + 1 < width && row[x + 1] != 0) ||
-                                             (above != nullptr && above[x] != 0) ||
-                                             (below != nullptr && below[x] != 0);
-                        out[x] = row[x] == 0 && touches ? 1 : 0;
+                                             above[x] != 0 || below[x] != 0;
+                        return uint8_t(row[x] == 0 && touches ? 1 : 0);
+                    };
+                    int x = xFirst;
+                    if (x == 0) {
+                        out[x] = outside(x);
+                        ++x;
+                    }
+                    // Away from the area's sides every neighbour can be read.
+                    for (const int end = std::min(xLast, width - 2); x <= end; ++x) {
+                        const bool touches = (row[x - 1] | row[x + 1] | above[x] | below[x]) != 0;
+                        out[x] = (row[x] == 0) & touches ? 1 : 0;
+                    }
+                    for (; x <= xLast; ++x) {
+                        out[x] = outside(x);
                     }
                 });
     region.bounds = ring;

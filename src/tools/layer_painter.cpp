@@ -1,5 +1,8 @@
 #include "tools/layer_painter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "model/stipplebox_image_selection.h"
 #include "model/stipplebox_layer.h"
 #include "model/stipplebox_palette.h"
@@ -32,27 +35,57 @@ bool CLayerPainter::ClipToEditArea(CRect& rect) const
     return !m_selection.HasMask() || m_selection.Intersect(rect);
 }
 
-// Writes the colour at every pixel of the (clipped) area that covers(x, y)
-// and the tone allow, and with applyMasks the selection mask and the colour
-// mask too. Tests that cannot fail are left out of the loop.
+// Writes the colour at every pixel of the (clipped) area where the coverage
+// row (coverage(y) points at the byte for area.left; null covers the whole
+// row) and the tone allow it, and with applyMasks the selection mask and the
+// colour mask too. Each row is decided in passes over a row of flags so that
+// the loops stay simple enough to vectorise.
 template <class Coverage>
-void CLayerPainter::WriteArea(const CRect& area, bool applyMasks, Coverage covers)
+void CLayerPainter::WriteArea(const CRect& area, bool applyMasks, Coverage coverage)
 {
-    const bool toned = !m_tone.IsSolid();
+    const int width = area.Width();
+    std::vector<uint8_t> toneRows;
+    if (!m_tone.IsSolid()) {
+        toneRows.resize(size_t(width) * 4);
+        for (int y = 0; y < 4; ++y) {
+            for (int i = 0; i < width; ++i) {
+                toneRows[size_t(y) * width + i] = m_tone.GetRow(y)[(area.left + i) & 3];
+            }
+        }
+    }
     const uint8_t* selectionMask = applyMasks ? GetSelectionMask() : nullptr;
     const CRect& selectionRect = m_selection.GetRect();
+    std::vector<uint8_t> allowed(static_cast<size_t>(width));
     for (int y = area.top; y < area.bottom; ++y) {
-        uint8_t* row = m_layer.GetPixels() + size_t(y) * m_layer.GetWidth();
-        const uint8_t* tone = m_tone.GetRow(y);
-        const uint8_t* selectionRow =
-            selectionMask == nullptr ? nullptr : selectionMask + size_t(y - selectionRect.top) * selectionRect.Width();
-        for (int x = area.left; x < area.right; ++x) {
-            if (!covers(x, y) || (toned && tone[x & 3] == 0) ||
-                (selectionRow != nullptr && selectionRow[x - selectionRect.left] == 0) ||
-                (applyMasks && m_colorMask[row[x]] != 0)) {
-                continue;
+        if (const uint8_t* covered = coverage(y)) {
+            for (int i = 0; i < width; ++i) {
+                allowed[i] = covered[i] != 0 ? 1 : 0;
             }
-            row[x] = m_color;
+        } else {
+            std::fill(allowed.begin(), allowed.end(), 1);
+        }
+        if (!toneRows.empty()) {
+            const uint8_t* tone = &toneRows[size_t(y & 3) * width];
+            for (int i = 0; i < width; ++i) {
+                allowed[i] &= tone[i];
+            }
+        }
+        if (selectionMask != nullptr) {
+            const uint8_t* selected = selectionMask + size_t(y - selectionRect.top) * selectionRect.Width() +
+                                      (area.left - selectionRect.left);
+            for (int i = 0; i < width; ++i) {
+                allowed[i] &= selected[i] != 0 ? 1 : 0;
+            }
+        }
+        uint8_t* pixels = m_layer.GetPixels() + size_t(y) * m_layer.GetWidth() + area.left;
+        if (applyMasks) {
+            for (int i = 0; i < width; ++i) {
+                pixels[i] = allowed[i] != 0 && m_colorMask[pixels[i]] == 0 ? m_color : pixels[i];
+            }
+        } else {
+            for (int i = 0; i < width; ++i) {
+                pixels[i] = allowed[i] != 0 ? m_color : pixels[i];
+            }
         }
     }
 }
@@ -65,7 +98,8 @@ void CLayerPainter::StampNib(int x, int y)
     if (!ClipToEditArea(area)) {
         return;
     }
-    WriteArea(area, true, [&](int px, int py) { return m_nib.Covers(px - left, py - top); });
+    const int column = area.left - left;
+    WriteArea(area, true, [&](int y) { return m_nib.GetMask() + size_t(y - top) * m_nib.GetSize() + column; });
 }
 
 CRect CLayerPainter::FillRectangle(const CRect& rect)
@@ -74,7 +108,7 @@ CRect CLayerPainter::FillRectangle(const CRect& rect)
     if (!ClipToEditArea(area)) {
         return {};
     }
-    WriteArea(area, true, [](int, int) { return true; });
+    WriteArea(area, true, [](int) -> const uint8_t* { return nullptr; });
     return area;
 }
 
@@ -120,9 +154,8 @@ CRect CLayerPainter::PaintMask(const CRect& rect, const uint8_t* mask, const CRe
     if (!ClipToEditArea(area) || !area.IntersectRect(area, maskRect)) {
         return {};
     }
-    const int stride = maskRect.Width();
-    WriteArea(area, false, [&](int px, int py) {
-        return mask[size_t(py - maskRect.top) * stride + (px - maskRect.left)] != 0;
+    WriteArea(area, false, [&](int y) {
+        return mask + size_t(y - maskRect.top) * maskRect.Width() + (area.left - maskRect.left);
     });
     return area;
 }

@@ -53,7 +53,7 @@ public:
 private:
     const uint8_t* GetSelectionMask() const;
     template <class Coverage>
-    void WriteArea(const CRect& area, bool applyMasks, Coverage covers);
+    void WriteArea(const CRect& area, bool applyMasks, Coverage coverage);
 
     CStippleboxLayer& m_layer;
     const CStippleboxImageSelection& m_selection;
