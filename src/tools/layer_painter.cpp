@@ -44,28 +44,31 @@ template <class Coverage>
 void CLayerPainter::WriteArea(const CRect& area, bool applyMasks, Coverage coverage)
 {
     const int width = area.Width();
-    std::vector<uint8_t> toneRows;
-    if (!m_tone.IsSolid()) {
-        toneRows.resize(size_t(width) * 4);
+    const bool toned = !m_tone.IsSolid();
+    // Scratch rows, kept for the painter's life so that stamps allocate
+    // nothing: the tone's four rows laid out over the area, and the flags.
+    m_scratch.resize(size_t(width) * (toned ? 5 : 1));
+    uint8_t* allowed = m_scratch.data();
+    const uint8_t* toneRows = allowed + width;
+    if (toned) {
         for (int y = 0; y < 4; ++y) {
             for (int i = 0; i < width; ++i) {
-                toneRows[size_t(y) * width + i] = m_tone.GetRow(y)[(area.left + i) & 3];
+                allowed[size_t(y + 1) * width + i] = m_tone.GetRow(y)[(area.left + i) & 3];
             }
         }
     }
     const uint8_t* selectionMask = applyMasks ? GetSelectionMask() : nullptr;
     const CRect& selectionRect = m_selection.GetRect();
-    std::vector<uint8_t> allowed(static_cast<size_t>(width));
     for (int y = area.top; y < area.bottom; ++y) {
         if (const uint8_t* covered = coverage(y)) {
             for (int i = 0; i < width; ++i) {
                 allowed[i] = covered[i] != 0 ? 1 : 0;
             }
         } else {
-            std::fill(allowed.begin(), allowed.end(), 1);
+            std::fill_n(allowed, width, 1);
         }
-        if (!toneRows.empty()) {
-            const uint8_t* tone = &toneRows[size_t(y & 3) * width];
+        if (toned) {
+            const uint8_t* tone = toneRows + size_t(y & 3) * width;
             for (int i = 0; i < width; ++i) {
                 allowed[i] &= tone[i];
             }

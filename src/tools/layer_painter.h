@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/geometry.h"
 
@@ -61,4 +62,5 @@ private:
     const CPenNib& m_nib;
     const CTone& m_tone;
     uint8_t m_color;
+    std::vector<uint8_t> m_scratch;
 };
