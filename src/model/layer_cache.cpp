@@ -71,21 +71,19 @@ void CLayerCache::Rebuild()
     }
     std::vector<int>().swap(m_frontList);
     std::vector<int>().swap(m_backList);
-    bool currentDisplayed = false;
-    CollectDisplayedLayers(currentDisplayed);
+    const bool currentDisplayed = CollectDisplayedLayers();
     MarkShownLayers(currentDisplayed);
     PreparePixels(currentDisplayed);
     RebuildLinkedList();
 }
 
-void CLayerCache::CollectDisplayedLayers(bool& currentDisplayed)
+bool CLayerCache::CollectDisplayedLayers()
 {
     const CStippleboxLayerPtrArray& layers = *m_document->GetLayers();
     const int current = layers.GetCurrentIndex();
     const int count = layers.GetSize();
-    currentDisplayed = true;
     if (m_document->IsOnionSkin()) {
-        return;
+        return true;
     }
     switch (m_document->GetLayerDisplayMode()) {
     case kAllVisible:
@@ -94,8 +92,7 @@ void CLayerCache::CollectDisplayedLayers(bool& currentDisplayed)
                 (i < current ? m_frontList : m_backList).push_back(i);
             }
         }
-        currentDisplayed = layers[current]->IsVisible();
-        break;
+        return layers[current]->IsVisible();
     case kWithLayerInFront:
         if (current > 0) {
             m_frontList.push_back(current - 1);
@@ -119,6 +116,7 @@ void CLayerCache::CollectDisplayedLayers(bool& currentDisplayed)
     default:  // kCurrentOnly, and any unknown mode
         break;
     }
+    return true;
 }
 
 void CLayerCache::MarkShownLayers(bool currentDisplayed)

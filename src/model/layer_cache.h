@@ -21,7 +21,7 @@ public:
     CLayerCache(const CLayerCache&) = delete;
     CLayerCache& operator=(const CLayerCache&) = delete;
 
-    // The document to composite (not owned); Rebuild follows.
+    // The document to composite (not owned); Rebuild before the next use.
     void SetDocument(CStippleboxData* document) { m_document = document; }
 
     // Recomputes which layers are displayed, the layers' shown and
@@ -51,7 +51,9 @@ public:
     const std::vector<int>& GetLinkedList() const { return m_linkedList; }
 
 private:
-    void CollectDisplayedLayers(bool& currentDisplayed);
+    // Fills the front and back lists; returns whether the current layer is
+    // displayed.
+    bool CollectDisplayedLayers();
     void MarkShownLayers(bool currentDisplayed);
     void PreparePixels(bool currentDisplayed);
     const uint8_t* PrepareGroup(const std::vector<int>& list, std::unique_ptr<uint8_t[]>& buffer);

@@ -9,50 +9,36 @@
 
 namespace {
 
-// A document whose current palette has `count` entries, entry i coloured
-// (i, 2i, 3i) so that entries are told apart by colour.
+// The current palette has `count` entries, entry i coloured blue = i, so the
+// colours tell which old entry sits where.
 class ColorSelectionMoveTest : public ::testing::Test {
 protected:
-    void UsePalette(int count)
+    void UsePalette(int count, std::initializer_list<int> selected)
     {
         document.Create(4, 4);
         auto palette = std::make_unique<CStippleboxPalette>();
         palette->Create(count, true);
         for (int i = 0; i < count; ++i) {
-            palette->SetColor(i, {uint8_t(i), uint8_t(2 * i), uint8_t(3 * i)});
+            palette->SetColor(i, {uint8_t(i), 0, 0});
         }
         document.GetPalettes()->InsertAt(0, std::move(palette));
-    }
-    void Select(std::initializer_list<int> entries)
-    {
         std::vector<uint8_t> mask(256, 0);
-        for (const int entry : entries) {
+        for (const int entry : selected) {
             mask[entry] = 1;
         }
         ASSERT_TRUE(Selection().SetMask(std::move(mask)));
+        move.Begin();
     }
-    CStippleboxPalette& Palette() { return *document.GetCurrentPalette(); }
-    CStippleboxColorSelection& Selection() { return *Palette().GetColorSelection(); }
-    // Position by position, the old entry whose colour is now there.
+    CStippleboxColorSelection& Selection() { return *document.GetCurrentPalette()->GetColorSelection(); }
+    // Position by position: the old entry now there, and whether it is marked.
     std::vector<int> Order(int count)
     {
         std::vector<int> order;
         for (int i = 0; i < count; ++i) {
-            order.push_back(Palette().GetColor(i).blue);
+            order.push_back(document.GetCurrentPalette()->GetColor(i).blue * (Selection().GetMask()[i] ? -1 : 1));
         }
         return order;
     }
-    std::vector<int> Marked(int count)
-    {
-        std::vector<int> marked;
-        for (int i = 0; i < count; ++i) {
-            if (Selection().GetMask()[i] != 0) {
-                marked.push_back(i);
-            }
-        }
-        return marked;
-    }
-    // The old entry at each new position: the inverse of an index map.
     static std::vector<int> Inverse(const CColorSelectionMove::CIndexMap& map, int count)
     {
         std::vector<int> order(count);
@@ -69,41 +55,25 @@ protected:
 
 }  // namespace
 
+// Marked entries read negative in Order().
 TEST_F(ColorSelectionMoveTest, SwapAndInsertOfOneEntryInASixEntryPalette)
 {
-    UsePalette(6);
-    Select({1});
-    move.Begin();
+    UsePalette(6, {1});
     EXPECT_EQ(Inverse(move.SwapMap(3), 6), (std::vector<int>{0, 4, 2, 3, 1, 5}));
     EXPECT_EQ(Inverse(move.InsertMap(3), 6), (std::vector<int>{0, 2, 3, 4, 1, 5}));
-
     move.PreviewSwap(3);
-    EXPECT_EQ(Order(6), (std::vector<int>{0, 4, 2, 3, 1, 5}));
-    EXPECT_EQ(Marked(6), (std::vector<int>{4}));
+    EXPECT_EQ(Order(6), (std::vector<int>{0, 4, 2, 3, -1, 5}));
     move.PreviewInsert(3);
-    EXPECT_EQ(Order(6), (std::vector<int>{0, 2, 3, 4, 1, 5}));
-    EXPECT_EQ(Marked(6), (std::vector<int>{4}));
-    move.PreviewInsert(-2);  // wraps round to the end
-    EXPECT_EQ(Order(6), (std::vector<int>{0, 2, 3, 4, 5, 1}));
+    EXPECT_EQ(Order(6), (std::vector<int>{0, 2, 3, 4, -1, 5}));
+    move.PreviewInsert(-2);  // round the end
+    EXPECT_EQ(Order(6), (std::vector<int>{0, 2, 3, 4, 5, -1}));
     move.PreviewSwap(0);
-    EXPECT_EQ(Order(6), (std::vector<int>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(Marked(6), (std::vector<int>{1}));
+    EXPECT_EQ(Order(6), (std::vector<int>{0, -1, 2, 3, 4, 5}));
 }
 
-TEST_F(ColorSelectionMoveTest, SwapOfARunGivesTheDisplacedEntriesTheVacatedPlacesInOrder)
+TEST_F(ColorSelectionMoveTest, MapsArePermutationsThatMoveTheSelectionByTheOffset)
 {
-    UsePalette(8);
-    Select({1, 2, 3});
-    move.Begin();
-    // The run moves to 3..5; 4 and 5 go to the places 1 and 2 it left.
-    EXPECT_EQ(Inverse(move.SwapMap(2), 8), (std::vector<int>{0, 4, 5, 1, 2, 3, 6, 7}));
-    EXPECT_EQ(Inverse(move.InsertMap(2), 8), (std::vector<int>{0, 4, 5, 1, 2, 3, 6, 7}));
-    EXPECT_EQ(Inverse(move.InsertMap(-1), 8), (std::vector<int>{1, 2, 3, 0, 4, 5, 6, 7}));
-}
-
-TEST_F(ColorSelectionMoveTest, MapsAreAlwaysPermutationsThatMoveTheSelectionByTheOffset)
-{
-    UsePalette(256);
+    UsePalette(256, {});
     std::mt19937 random(3);
     for (int round = 0; round < 100; ++round) {
         std::vector<uint8_t> mask(256);
@@ -129,22 +99,13 @@ TEST_F(ColorSelectionMoveTest, MapsAreAlwaysPermutationsThatMoveTheSelectionByTh
 
 TEST_F(ColorSelectionMoveTest, MovePreviewsFloatTheColoursAndGiveCoveredEntriesBack)
 {
-    UsePalette(8);
-    Select({1, 2});
-    move.Begin();
+    UsePalette(8, {1, 2});
     move.Lift();
-    EXPECT_EQ(Selection().GetPalette()->GetColor(1).blue, 2);
-
     move.PreviewMove(3);
-    EXPECT_EQ(Order(8), (std::vector<int>{0, 1, 2, 3, 1, 2, 6, 7})) << "a move leaves copies behind";
-    EXPECT_EQ(Marked(8), (std::vector<int>{4, 5}));
+    EXPECT_EQ(Order(8), (std::vector<int>{0, 1, 2, 3, -1, -2, 6, 7}));
     EXPECT_EQ(Selection().GetPalette()->GetColor(0).blue, 4) << "what the selection covers is kept";
-
-    move.PreviewMove(6);  // wraps: 7 and 0
-    EXPECT_EQ(Order(8), (std::vector<int>{2, 1, 2, 3, 4, 5, 6, 1}));
-    EXPECT_EQ(Marked(8), (std::vector<int>{0, 7}));
-
+    move.PreviewMove(6);  // 7 and round to 0
+    EXPECT_EQ(Order(8), (std::vector<int>{-2, 1, 2, 3, 4, 5, 6, -1}));
     move.PreviewMove(0);
-    EXPECT_EQ(Order(8), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(Marked(8), (std::vector<int>{1, 2}));
+    EXPECT_EQ(Order(8), (std::vector<int>{0, -1, -2, 3, 4, 5, 6, 7}));
 }
