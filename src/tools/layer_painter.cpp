@@ -49,11 +49,11 @@ void CLayerPainter::WriteArea(const CRect& area, bool applyMasks, Coverage cover
     // nothing: the tone's four rows laid out over the area, and the flags.
     m_scratch.resize(size_t(width) * (toned ? 5 : 1));
     uint8_t* allowed = m_scratch.data();
-    const uint8_t* toneRows = allowed + width;
+    uint8_t* toneRows = allowed + width;
     if (toned) {
         for (int y = 0; y < 4; ++y) {
             for (int i = 0; i < width; ++i) {
-                allowed[size_t(y + 1) * width + i] = m_tone.GetRow(y)[(area.left + i) & 3];
+                toneRows[size_t(y) * width + i] = m_tone.GetRow(y)[(area.left + i) & 3];
             }
         }
     }
@@ -102,7 +102,7 @@ void CLayerPainter::StampNib(int x, int y)
         return;
     }
     const int column = area.left - left;
-    WriteArea(area, true, [&](int y) { return m_nib.GetMask() + size_t(y - top) * m_nib.GetSize() + column; });
+    WriteArea(area, true, [&](int row) { return m_nib.GetMask() + size_t(row - top) * m_nib.GetSize() + column; });
 }
 
 CRect CLayerPainter::FillRectangle(const CRect& rect)
@@ -157,8 +157,8 @@ CRect CLayerPainter::PaintMask(const CRect& rect, const uint8_t* mask, const CRe
     if (!ClipToEditArea(area) || !area.IntersectRect(area, maskRect)) {
         return {};
     }
-    WriteArea(area, false, [&](int y) {
-        return mask + size_t(y - maskRect.top) * maskRect.Width() + (area.left - maskRect.left);
+    WriteArea(area, false, [&](int row) {
+        return mask + size_t(row - maskRect.top) * maskRect.Width() + (area.left - maskRect.left);
     });
     return area;
 }
