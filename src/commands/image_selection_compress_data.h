@@ -26,7 +26,6 @@ public:
     void Clear();
 
     bool IsStored() const { return m_stored; }
-    const CRect& GetRect() const { return m_rect; }
     int GetDataSize(bool includeSelf) const;
 
 private:

@@ -21,7 +21,6 @@ public:
     // Hands the layer back with its pixels and selection; null once spent.
     std::unique_ptr<CStippleboxLayer> Restore();
 
-    bool IsHolding() const { return m_layer != nullptr; }
     int GetDataSize(bool includeSelf) const;
 
 private:

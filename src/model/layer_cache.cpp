@@ -150,17 +150,11 @@ void CLayerCache::PreparePixels(bool currentDisplayed)
     }
     m_front = PrepareGroup(m_frontList, m_frontBuffer);
     m_back = PrepareGroup(m_backList, m_backBuffer);
-    if (m_front != nullptr || m_back != nullptr) {
-        m_displayed = AllocateBuffer(m_compositeBuffer);
-    } else if (currentDisplayed) {
-        m_compositeBuffer.reset();
-        m_displayed = LayerPixels(current);
-    } else {
-        // Nothing displayed at all: every layer of an all-visible display is
-        // hidden.
-        uint8_t* composite = AllocateBuffer(m_compositeBuffer);
+    uint8_t* composite = AllocateBuffer(m_compositeBuffer);
+    m_displayed = composite;
+    if (displayedCount == 0) {
+        // Every layer of an all-visible display is hidden.
         std::memset(composite, 0, size_t(m_width) * size_t(m_height));
-        m_displayed = composite;
     }
     UpdateFrontBack(0, 0, m_width, m_height);
     UpdateComposite(0, 0, m_width, m_height);

@@ -50,7 +50,9 @@ TEST(FloatingSelection, AMovedSelectionCutsItsPixelsOutAndPaintsThemOverTheNewPl
     canvas.Select(0, {1, 1, 3, 3}, {1, 0, 1, 1});
     canvas.Select(2, {1, 1, 3, 3}, {1, 0, 1, 1});
     const std::vector<uint8_t> middle = canvas.Pixels(1);
-    MoveSelections(GetLayersWithSelection(*canvas.document.GetLayers()), {3, 1}, false, 0);
+    ASSERT_EQ(GetLayersWithSelection(*canvas.document.GetLayers()),
+              (std::vector<CStippleboxLayer*>{&canvas.Layer(0), &canvas.Layer(2)}));
+    MoveSelections(GetLayersAt(*canvas.document.GetLayers(), std::vector{0, 1, 2}), {3, 1}, false, 0);
 
     const std::vector<uint8_t> expected{0,  1,  2,  3,  4,  5,   //
                                         10, 9,  12, 11, 14, 15,  // (2, 1) unselected: stays and shows at (4, 1)
