@@ -4,8 +4,11 @@
 set -eu
 
 editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev fonts-noto-cjk"
-tests="$editor libgtest-dev libgmock-dev xvfb xauth"
-bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev"
+# The image tools read back what the editor writes and make the interchange
+# fixtures; clang builds the fuzz targets.
+tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick giflib-tools pngcheck clang libclang-rt-dev"
+# giflib is the reference the GIF benchmarks measure against.
+bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev libgif-dev imagemagick"
 
 case "${1:-}" in
   editor) wanted=$editor ;;

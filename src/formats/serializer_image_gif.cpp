@@ -1,0 +1,177 @@
+#include "formats/serializer_image_gif.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "formats/gif_file.h"
+#include "formats/gif_info.h"
+#include "model/stipplebox_data.h"
+#include "platform/exceptions.h"
+#include "platform/message_box.h"
+
+namespace {
+
+// The document's current palette as a full 256-entry colour table.
+std::vector<RGBQUAD> MakeColorTable(const CStippleboxPalette& palette)
+{
+    std::vector<RGBQUAD> table(CStippleboxPalette::kEntryCount);
+    for (int i = 0; i < palette.GetCount() && i < CStippleboxPalette::kEntryCount; ++i) {
+        const SPaletteColor& color = palette.GetColor(i);
+        table[i] = {color.blue, color.green, color.red, 0};
+    }
+    return table;
+}
+
+void InitFrame(CGifImageInfo& frame, const CStippleboxLayer& layer)
+{
+    frame.right = layer.GetWidth();
+    frame.bottom = layer.GetHeight();
+    frame.ReferToPixels({layer.GetPixels(), size_t(layer.GetWidth()) * size_t(layer.GetHeight())});
+}
+
+// Copies the frame onto the canvas at its place; what lies outside the canvas
+// is cut off.
+void PlaceFrame(const CGifImageInfo& frame, CStippleboxLayer& layer)
+{
+    const int left = std::max(frame.left, 0);
+    const int right = std::min(frame.right, layer.GetWidth());
+    if (left >= right) {
+        return;
+    }
+    const std::span<const uint8_t> pixels = frame.GetPixels();
+    const int frameWidth = frame.GetWidth();
+    for (int y = std::max(frame.top, 0); y < std::min(frame.bottom, layer.GetHeight()); ++y) {
+        const uint8_t* source = pixels.data() + size_t(y - frame.top) * frameWidth + (left - frame.left);
+        std::memcpy(layer.GetPixels() + size_t(y) * layer.GetWidth() + left, source, right - left);
+    }
+}
+
+}  // namespace
+
+CSerializerImageGif::CSerializerImageGif()
+    : CSerializerImageFile("ファイルのオープンに失敗しました。", "ファイルのオープンに失敗しました。")
+{
+}
+
+uint32_t CSerializerImageGif::GetFlags() const
+{
+    return kCanRead | kCanWrite;
+}
+
+bool CSerializerImageGif::GetFormat(int index, std::string& label, std::string& extension) const
+{
+    if (index != 0) {
+        return false;
+    }
+    label = "GIF - Graphics Interchange Format";
+    extension = ".gif";
+    return true;
+}
+
+uint32_t CSerializerImageGif::GetStoreFlags() const
+{
+    return kStoresSinglePicture;
+}
+
+bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool allowWarnings)
+{
+    CGifInfo info;
+    try {
+        const std::vector<uint8_t> bytes = ReadWholeFile(file);
+        CGifFile gif;
+        gif.SetDecodedFrameLimit(1);
+        if (!gif.Read(bytes, info, allowWarnings)) {
+            SetErrorText(gif.GetErrorText());
+            return false;
+        }
+    } catch (const CException& exception) {
+        SetErrorText(exception.GetErrorMessage());
+        return false;
+    } catch (const std::exception&) {
+        SetErrorText("原因不明のエラーが発生しました。\n読み込みを中断します。");
+        return false;
+    }
+    if (info.frames.size() >= 2 && allowWarnings) {
+        ShowMessageBox("アニメーションGIFの読み込みは未対応です。\n最初のフレームのみ読み込みます。");
+    }
+    std::string error;
+    if (!CheckCanvasSize(info.width, info.height, &error)) {
+        SetErrorText(error);
+        return false;
+    }
+
+    const CGifImageInfo& frame = *info.frames.front();
+    data->Create(info.width, info.height);
+    data->SetBackgroundColor(info.backgroundIndex);
+    CStippleboxLayer& layer = *data->GetCurrentLayer();
+    layer.Fill(info.backgroundIndex);
+    PlaceFrame(frame, layer);
+
+    const std::vector<RGBQUAD>& table =
+        !frame.localColorTable.empty() ? frame.localColorTable : info.globalColorTable;
+    CStippleboxPalette& palette = *data->GetCurrentPalette();
+    for (int i = 0; i < CStippleboxPalette::kEntryCount; ++i) {
+        const RGBQUAD entry = i < int(table.size()) ? table[i] : RGBQUAD{};
+        palette.SetColor(i, {entry.rgbBlue, entry.rgbGreen, entry.rgbRed});
+    }
+    return true;
+}
+
+bool CSerializerImageGif::OnWriteFile(CFile& file, CStippleboxData* data)
+{
+    CGifInfo info;
+    info.backgroundIndex = data->GetBackgroundColor();
+    info.globalColorTable = MakeColorTable(*data->GetCurrentPalette());
+    InitFrame(info.AddFrame(), *data->GetCurrentLayer());
+    return WriteInfo(file, info);
+}
+
+bool CSerializerImageGif::WriteAnimation(const std::filesystem::path& path, const CStippleboxData* data)
+{
+    ClearErrorText();
+    return WriteCommitted(path, [&](CFile& file) { return WriteAnimationInfo(file, *data); });
+}
+
+bool CSerializerImageGif::WriteAnimationTo(CFile& file, const CStippleboxData* data)
+{
+    ClearErrorText();
+    return WriteAnimationInfo(file, *data);
+}
+
+bool CSerializerImageGif::WriteAnimationInfo(CFile& file, const CStippleboxData& data)
+{
+    CGifInfo info;
+    info.backgroundIndex = data.GetBackgroundColor();
+    info.globalColorTable = MakeColorTable(*data.GetCurrentPalette());
+    const CStippleboxLayerPtrArray& layers = *data.GetLayers();
+    for (int index = layers.GetSize() - 1; index >= 0; --index) {
+        CGifImageInfo& frame = info.AddFrame();
+        InitFrame(frame, *layers[index]);
+        // Delays longer than the field holds are shown as long as it allows.
+        frame.delay = static_cast<uint16_t>(
+            std::clamp(layers[index]->GetDelay().GetDelay(CDelay::kHundredthsUnit), 0, 0xFFFF));
+    }
+    return WriteInfo(file, info);
+}
+
+bool CSerializerImageGif::WriteInfo(CFile& file, CGifInfo& info)
+{
+    std::vector<uint8_t> bytes;
+    CGifFile gif;
+    if (!gif.Write(info, bytes)) {
+        SetErrorText(gif.GetErrorText());
+        return false;
+    }
+    try {
+        file.Write(bytes.data(), bytes.size());
+        return true;
+    } catch (const CFileException&) {
+        SetErrorText("ファイルアクセス中にエラーが発生しました。\n書き出しを中止します。");
+    } catch (const CException& exception) {
+        SetErrorText(exception.GetErrorMessage() + "\n書き出しを中止します。");
+    } catch (const std::exception&) {
+        SetErrorText("原因不明のエラーが発生しました。\n書き出しを中止します。");
+    }
+    return false;
+}

@@ -1,0 +1,121 @@
+#include "support/format_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "formats/serializer_image_file.h"
+#include "model/stipplebox_data.h"
+
+CTemporaryDirectory::CTemporaryDirectory()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "stipplebox-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary folder");
+    }
+    m_path = pattern;
+}
+
+CTemporaryDirectory::~CTemporaryDirectory()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::vector<uint8_t> LoadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void SaveFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,
+                   bool allowWarnings)
+{
+    CMemFile file(bytes);
+    return serializer.ReadFrom(file, &data, allowWarnings);
+}
+
+std::vector<uint8_t> WriteToBytes(CSerializerImageFile& serializer, CStippleboxData& data)
+{
+    CMemFile file;
+    EXPECT_TRUE(serializer.WriteTo(file, &data)) << serializer.GetErrorText();
+    return file.Detach();
+}
+
+namespace {
+
+std::unique_ptr<CStippleboxData> MakePictureWithRandomPalette(int width, int height, std::mt19937& random)
+{
+    auto data = std::make_unique<CStippleboxData>();
+    data->Create(width, height);
+    CStippleboxPalette& palette = *data->GetCurrentPalette();
+    for (int i = 0; i < CStippleboxPalette::kEntryCount; ++i) {
+        palette.SetColor(i, SPaletteColor::FromRgb(random() & 0xFFFFFF));
+    }
+    return data;
+}
+
+}  // namespace
+
+std::unique_ptr<CStippleboxData> MakeRandomPicture(int width, int height, int colorCount, uint32_t seed)
+{
+    std::mt19937 random(seed);
+    auto data = MakePictureWithRandomPalette(width, height, random);
+    CStippleboxLayer& layer = *data->GetCurrentLayer();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            layer.SetPixel(x, y, static_cast<uint8_t>(random() % colorCount));
+        }
+    }
+    return data;
+}
+
+std::unique_ptr<CStippleboxData> MakeBlockyPicture(int width, int height, uint32_t seed)
+{
+    std::mt19937 random(seed);
+    auto data = MakePictureWithRandomPalette(width, height, random);
+    CStippleboxLayer& layer = *data->GetCurrentLayer();
+    layer.Fill(static_cast<uint8_t>(random() % 256));
+    for (int block = 0; block < 12; ++block) {
+        const int left = static_cast<int>(random() % width);
+        const int top = static_cast<int>(random() % height);
+        const int right = std::min(width, left + 1 + static_cast<int>(random() % (width / 2 + 1)));
+        const int bottom = std::min(height, top + 1 + static_cast<int>(random() % (height / 2 + 1)));
+        const uint8_t index = static_cast<uint8_t>(random() % 256);
+        const bool dithered = random() % 3 == 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x) {
+                if (!dithered || (x + y) % 2 == 0) {
+                    layer.SetPixel(x, y, index);
+                }
+            }
+        }
+    }
+    return data;
+}
+
+bool SameColors(const CStippleboxData& a, const CStippleboxData& b)
+{
+    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight()) {
+        return false;
+    }
+    const CStippleboxLayer& layerA = *a.GetCurrentLayer();
+    const CStippleboxLayer& layerB = *b.GetCurrentLayer();
+    for (int y = 0; y < a.GetHeight(); ++y) {
+        for (int x = 0; x < a.GetWidth(); ++x) {
+            if (a.GetCurrentPalette()->GetColor(layerA.GetPixel(x, y)) !=
+                b.GetCurrentPalette()->GetColor(layerB.GetPixel(x, y))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CSerializerImageFile;
+class CStippleboxData;
+
+// A folder of its own under the system's temporary folder, removed with
+// everything in it when the object goes.
+class CTemporaryDirectory {
+public:
+    CTemporaryDirectory();
+    ~CTemporaryDirectory();
+    CTemporaryDirectory(const CTemporaryDirectory&) = delete;
+    CTemporaryDirectory& operator=(const CTemporaryDirectory&) = delete;
+
+    const std::filesystem::path& GetPath() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::vector<uint8_t> LoadFileBytes(const std::filesystem::path& path);
+void SaveFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+
+// Reads a file image held in memory through the serializer.
+bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,
+                   bool allowWarnings = false);
+// The bytes the serializer writes for the document.
+std::vector<uint8_t> WriteToBytes(CSerializerImageFile& serializer, CStippleboxData& data);
+
+// A one-layer document of random indices below colorCount over a random palette.
+std::unique_ptr<CStippleboxData> MakeRandomPicture(int width, int height, int colorCount, uint32_t seed);
+// A one-layer document that looks like pixel art: flat areas, runs, a few colours.
+std::unique_ptr<CStippleboxData> MakeBlockyPicture(int width, int height, uint32_t seed);
+
+// Whether every pixel of the two documents shows the same colour (their
+// indices may differ).
+bool SameColors(const CStippleboxData& a, const CStippleboxData& b);
