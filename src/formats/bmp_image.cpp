@@ -14,6 +14,7 @@ constexpr uint32_t kOs2HeaderSize = 12;
 
 constexpr char kNotBitmapText[] = "このファイルはビットマップ形式ではありません。";
 constexpr char kTruncatedText[] = "ファイルが途中で終わっています。";
+constexpr char kUnsupportedHeaderText[] = "この形式のビットマップには対応していません。";
 constexpr char kUnsupportedDepthText[] = "この色数のビットマップには対応していません。";
 constexpr char kColorTableOutsideText[] = "カラーテーブルがファイルの範囲外にあります。";
 constexpr char kPixelsOutsideText[] = "画像データがファイルの範囲外にあります。";
@@ -39,8 +40,7 @@ bool ParseBmpImage(std::span<const uint8_t> file, SBmpImage& image, std::string*
     const std::span<const uint8_t> data = file.subspan(kFileHeaderSize);
     const uint32_t headerSize = LoadDword(data.data());
     if (headerSize != kWindowsHeaderSize && headerSize != kOs2HeaderSize) {
-        error->clear();
-        return false;
+        return Fail(error, kUnsupportedHeaderText);
     }
     if (data.size() < headerSize) {
         return Fail(error, kTruncatedText);

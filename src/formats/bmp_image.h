@@ -22,6 +22,5 @@ struct SBmpImage {
     std::vector<uint8_t> Unpack() const;
 };
 
-// Parses a whole file. False with the reason in *error; an empty reason for
-// a header kind that is not read at all.
+// Parses a whole file; false with the reason in *error.
 bool ParseBmpImage(std::span<const uint8_t> file, SBmpImage& image, std::string* error);

@@ -52,9 +52,12 @@ int TableBits(size_t count)
     return 0;
 }
 
-// The smallest b (1..8) with 2^b ≥ count; 0 when there is none.
+// The smallest b (1..8) with 2^b ≥ count; 0 when there is none or no colour.
 int BitsNeeded(size_t count)
 {
+    if (count == 0) {
+        return 0;
+    }
     for (int bits = 1; bits <= 8; ++bits) {
         if (count <= size_t{1} << bits) {
             return bits;

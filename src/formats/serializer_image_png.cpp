@@ -12,6 +12,14 @@
 namespace {
 
 constexpr char kStructuresFailedText[] = "PNG構造体の初期化に失敗しました。";
+constexpr char kBrokenDataText[] = "PNGファイルのデータが壊れています。";
+
+// What to tell about a read that libpng broke off: the stream's own failure,
+// or else that the data is broken.
+std::string ReadFailureText(const std::string& streamFailure)
+{
+    return streamFailure.empty() ? kBrokenDataText : streamFailure;
+}
 
 // libpng's errors return through its jump buffer; warnings are of no use to
 // the user. Both stay off standard error.
@@ -150,7 +158,7 @@ bool ReadPng(CFile& file, CSerializerImagePng::CImage& image, std::string* error
             }
             png_get_tRNS(png, info, &alphas, &alphaCount, nullptr);
         })) {
-        *error = stream.failure;
+        *error = ReadFailureText(stream.failure);
         return false;
     }
     if (bitDepth > 8) {
@@ -194,7 +202,7 @@ bool ReadPng(CFile& file, CSerializerImagePng::CImage& image, std::string* error
             png_read_image(png, rowPointers);
             png_read_end(png, nullptr);
         })) {
-        *error = stream.failure;
+        *error = ReadFailureText(stream.failure);
         return false;
     }
     return true;

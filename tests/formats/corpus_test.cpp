@@ -1,0 +1,179 @@
+// Walks the shared corpus of image files from public test suites: every file
+// marked `load` opens with the listed size, colour table and indices, every
+// file marked `refuse` is refused with a message, and nothing crashes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "formats/bmp_image.h"
+#include "formats/gif_file.h"
+#include "formats/serializer_image_bmp.h"
+#include "formats/serializer_image_gif.h"
+#include "formats/serializer_image_png.h"
+#include "model/stipplebox_data.h"
+#include "platform/exceptions.h"
+#include "support/format_test_support.h"
+#include "support/sha256.h"
+
+namespace {
+
+const std::filesystem::path kCorpus = std::filesystem::path(STIPPLEBOX_SHARED_DIR) / "corpus";
+
+struct SEntry {
+    std::string path;
+    std::string expected;
+    int width = -1;
+    int height = -1;
+    int paletteEntries = -1;
+    std::string indexHash;
+};
+
+int ParseOptional(const std::string& field)
+{
+    return field.empty() ? -1 : std::stoi(field);
+}
+
+std::vector<SEntry> LoadManifest()
+{
+    std::ifstream in(kCorpus / "MANIFEST.tsv");
+    std::vector<SEntry> entries;
+    std::string line;
+    std::getline(in, line);  // the header row
+    while (std::getline(in, line)) {
+        std::vector<std::string> fields;
+        std::stringstream stream(line);
+        std::string field;
+        while (std::getline(stream, field, '\t')) {
+            fields.push_back(field);
+        }
+        fields.resize(7);
+        entries.push_back({fields[0], fields[2], ParseOptional(fields[3]), ParseOptional(fields[4]),
+                           ParseOptional(fields[5]), fields[6]});
+    }
+    return entries;
+}
+
+// The number of colour entries the file supplies, as each format's reader
+// sees it.
+class CPaletteCountingSink : public CSerializerImagePng::CImageStippleboxData {
+public:
+    using CImageStippleboxData::CImageStippleboxData;
+    void SetPalette(const png_color_struct* entries, int count) override
+    {
+        m_count = count;
+        CImageStippleboxData::SetPalette(entries, count);
+    }
+    int m_count = 0;
+};
+
+int CountPaletteEntries(const SEntry& entry)
+{
+    const std::filesystem::path path = kCorpus / entry.path;
+    const std::string extension = path.extension().string();
+    if (extension == ".png") {
+        CStippleboxData data;
+        CPaletteCountingSink sink(&data);
+        CFile file;
+        std::string error;
+        return file.Open(path, CFile::OpenMode::Read) && CSerializerImagePng::ReadImage(file, sink, &error)
+                   ? sink.m_count
+                   : -1;
+    }
+    const std::vector<uint8_t> bytes = LoadFileBytes(path);
+    if (extension == ".gif") {
+        CGifFile gif;
+        gif.SetDecodedFrameLimit(1);
+        CGifInfo info;
+        if (!gif.Read(bytes, info, false)) {
+            return -1;
+        }
+        const auto& local = info.frames.front()->localColorTable;
+        return static_cast<int>(!local.empty() ? local.size() : info.globalColorTable.size());
+    }
+    SBmpImage image;
+    std::string error;
+    return ParseBmpImage(bytes, image, &error) ? static_cast<int>(image.colors.size()) : -1;
+}
+
+std::unique_ptr<CSerializerImage> SerializerFor(const std::string& path)
+{
+    const std::string extension = std::filesystem::path(path).extension().string();
+    if (extension == ".png") {
+        return std::make_unique<CSerializerImagePng>();
+    }
+    if (extension == ".gif") {
+        return std::make_unique<CSerializerImageGif>();
+    }
+    return std::make_unique<CSerializerImageBmp>();
+}
+
+struct SOutcome {
+    bool loaded = false;
+    std::string message;
+};
+
+SOutcome ReadEntry(const SEntry& entry, CStippleboxData& data)
+{
+    std::unique_ptr<CSerializerImage> serializer = SerializerFor(entry.path);
+    try {
+        const bool loaded = serializer->Read(kCorpus / entry.path, &data, false);
+        return {loaded, serializer->GetErrorText()};
+    } catch (const CException& exception) {
+        return {false, exception.GetErrorMessage()};
+    }
+}
+
+std::string IndexHash(const CStippleboxData& data)
+{
+    const CStippleboxLayer& layer = *data.GetCurrentLayer();
+    return Sha256Hex({layer.GetPixels(), size_t(layer.GetWidth()) * size_t(layer.GetHeight())});
+}
+
+}  // namespace
+
+TEST(Sha256, MatchesThePublishedDigests)
+{
+    EXPECT_EQ(Sha256Hex({}), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    const std::string abc = "abc";
+    EXPECT_EQ(Sha256Hex({reinterpret_cast<const uint8_t*>(abc.data()), abc.size()}),
+              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    const std::string twoBlocks = "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq";
+    EXPECT_EQ(Sha256Hex({reinterpret_cast<const uint8_t*>(twoBlocks.data()), twoBlocks.size()}),
+              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
+}
+
+TEST(Corpus, EveryFileGivesItsListedOutcome)
+{
+    const std::vector<SEntry> entries = LoadManifest();
+    ASSERT_GT(entries.size(), 600u) << "the corpus manifest is missing";
+    int loads = 0;
+    int refusals = 0;
+    for (const SEntry& entry : entries) {
+        SCOPED_TRACE(entry.path);
+        CStippleboxData data;
+        const SOutcome outcome = ReadEntry(entry, data);
+        if (entry.expected == "refuse") {
+            EXPECT_FALSE(outcome.loaded);
+        } else if (entry.expected == "load") {
+            EXPECT_TRUE(outcome.loaded) << outcome.message;
+        }
+        if (!outcome.loaded) {
+            EXPECT_FALSE(outcome.message.empty()) << "refused without a message";
+            ++refusals;
+            continue;
+        }
+        ++loads;
+        if (entry.width >= 0) {
+            EXPECT_EQ(data.GetWidth(), entry.width);
+            EXPECT_EQ(data.GetHeight(), entry.height);
+        }
+        if (!entry.indexHash.empty()) {
+            EXPECT_EQ(IndexHash(data), entry.indexHash);
+        }
+        if (entry.expected == "load" && entry.paletteEntries >= 0) {
+            EXPECT_EQ(CountPaletteEntries(entry), entry.paletteEntries);
+        }
+    }
+    std::cout << loads << " loaded, " << refusals << " refused\n";
+}

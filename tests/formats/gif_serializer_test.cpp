@@ -1,0 +1,410 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "formats/gif_file.h"
+#include "formats/serializer_image_gif.h"
+#include "model/stipplebox_data.h"
+#include "support/format_test_support.h"
+#include "support/headless_message_box_scope.h"
+
+namespace {
+
+constexpr char kFirstFrameNotice[] = "アニメーションGIFの読み込みは未対応です。\n最初のフレームのみ読み込みます。";
+
+bool Contains(const std::vector<uint8_t>& bytes, const std::string& text)
+{
+    return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()) != bytes.end();
+}
+
+std::vector<uint8_t> WriteInfo(CGifInfo& info)
+{
+    std::vector<uint8_t> bytes;
+    CGifFile gif;
+    EXPECT_TRUE(gif.Write(info, bytes)) << gif.GetErrorText();
+    return bytes;
+}
+
+CGifImageInfo& AddFrame(CGifInfo& info, int left, int top, int width, int height, uint8_t fill)
+{
+    CGifImageInfo& frame = info.AddFrame();
+    frame.left = left;
+    frame.top = top;
+    frame.right = left + width;
+    frame.bottom = top + height;
+    std::vector<uint8_t> pixels(size_t(width) * height, fill);
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<uint8_t>((fill + i) % 4);
+    }
+    frame.SetPixels(std::move(pixels));
+    return frame;
+}
+
+std::vector<RGBQUAD> Grey(int count)
+{
+    std::vector<RGBQUAD> table(count);
+    for (int i = 0; i < count; ++i) {
+        const uint8_t v = static_cast<uint8_t>(i * 255 / (count - 1));
+        table[i] = {v, v, v, 0};
+    }
+    return table;
+}
+
+// A small two-colour GIF written by our own writer, with `extension` put
+// right after the global colour table.
+std::vector<uint8_t> GifWithBlock(const std::vector<uint8_t>& extension)
+{
+    CGifInfo info;
+    info.globalColorTable = Grey(2);
+    AddFrame(info, 0, 0, 3, 2, 0);
+    std::vector<uint8_t> bytes = WriteInfo(info);
+    bytes.insert(bytes.begin() + 13 + 6, extension.begin(), extension.end());
+    return bytes;
+}
+
+bool ReadGif(const std::vector<uint8_t>& bytes, CGifInfo& info, std::string& error, bool warnings = false)
+{
+    CGifFile gif;
+    const bool result = gif.Read(bytes, info, warnings);
+    error = gif.GetErrorText();
+    return result;
+}
+
+std::unique_ptr<CStippleboxData> MakeAnimation()
+{
+    auto data = MakeRandomPicture(5, 4, 256, 3);
+    CStippleboxLayerPtrArray& layers = *data->GetLayers();
+    for (int i = 1; i < 3; ++i) {
+        CStippleboxLayer& layer = *layers.NewLayer(i, 5, 4);
+        layer.Fill(static_cast<uint8_t>(10 * i));
+    }
+    layers[0]->GetDelay().SetDelay(7, CDelay::kHundredthsUnit, false);
+    layers[1]->GetDelay().SetDelay(20, CDelay::kHundredthsUnit, false);
+    layers[2]->GetDelay().SetDelay(30000000, CDelay::kMillisecondsUnit, false);
+    data->SetBackgroundColor(9);
+    return data;
+}
+
+}  // namespace
+
+TEST(GifSerializer, SlotsNameTheFormat)
+{
+    CSerializerImageGif gif;
+    std::string label;
+    std::string extension;
+    ASSERT_TRUE(gif.GetFormat(0, label, extension));
+    EXPECT_EQ(label, "GIF - Graphics Interchange Format");
+    EXPECT_EQ(extension, ".gif");
+    EXPECT_FALSE(gif.GetFormat(1, label, extension));
+    EXPECT_EQ(gif.GetFlags(), 3u);
+    EXPECT_EQ(gif.GetStoreFlags(), 2u);
+}
+
+TEST(GifSerializer, AOneLayerDocumentIsAPlainGif89aWithTheWholePalette)
+{
+    auto data = MakeRandomPicture(7, 3, 256, 1);
+    data->SetBackgroundColor(42);
+    CSerializerImageGif gif;
+    const std::vector<uint8_t> bytes = WriteToBytes(gif, *data);
+    ASSERT_GE(bytes.size(), 13u + 768u);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), "GIF89a");
+    EXPECT_EQ(bytes[6], 7);
+    EXPECT_EQ(bytes[8], 3);
+    EXPECT_EQ(bytes[10], 0xF7) << "global table of 256, 8-bit colour resolution";
+    EXPECT_EQ(bytes[11], 42);
+    const SPaletteColor& first = data->GetCurrentPalette()->GetColor(0);
+    EXPECT_EQ(bytes[13], first.red);
+    EXPECT_EQ(bytes[15], first.blue);
+    EXPECT_EQ(bytes[13 + 768], 0x2C) << "no graphic control, no animation block";
+    EXPECT_FALSE(Contains(bytes, "NETSCAPE"));
+    EXPECT_EQ(bytes.back(), 0x3B);
+
+    CStippleboxData back;
+    ASSERT_TRUE(ReadFromBytes(gif, bytes, back));
+    EXPECT_TRUE(SameColors(*data, back));
+    EXPECT_EQ(back.GetBackgroundColor(), 42);
+    EXPECT_EQ(std::vector<uint8_t>(back.GetCurrentLayer()->GetPixels(), back.GetCurrentLayer()->GetPixels() + 21),
+              std::vector<uint8_t>(data->GetCurrentLayer()->GetPixels(), data->GetCurrentLayer()->GetPixels() + 21));
+}
+
+TEST(GifSerializer, TheAnimationHasEveryLayerBackmostFirstWithDelaysInHundredths)
+{
+    auto data = MakeAnimation();
+    CSerializerImageGif gif;
+    CMemFile file;
+    ASSERT_TRUE(gif.WriteAnimationTo(file, data.get())) << gif.GetErrorText();
+    const std::vector<uint8_t> bytes = file.Detach();
+
+    static const uint8_t kEndlessLoop[] = {0x21, 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E',
+                                           '2',  '.',  '0', 3,  1,   0,   0,   0};
+    EXPECT_EQ(std::memcmp(&bytes[13 + 768], kEndlessLoop, sizeof kEndlessLoop), 0);
+
+    CGifInfo info;
+    std::string error;
+    ASSERT_TRUE(ReadGif(bytes, info, error)) << error;
+    EXPECT_EQ(info.width, 5);
+    EXPECT_EQ(info.height, 4);
+    EXPECT_EQ(info.playCount, 0);
+    EXPECT_EQ(info.backgroundIndex, 9);
+    ASSERT_EQ(info.frames.size(), 3u);
+    EXPECT_EQ(info.frames[0]->GetPixels()[0], 20) << "layer 2, the backmost, comes first";
+    EXPECT_EQ(info.frames[1]->GetPixels()[0], 10);
+    const CStippleboxLayer& front = *data->GetLayers()->GetAt(0);
+    EXPECT_TRUE(std::equal(front.GetPixels(), front.GetPixels() + 20, info.frames[2]->GetPixels().begin()));
+    EXPECT_EQ(info.frames[0]->delay, 0xFFFF) << "a longer delay is held at the longest the field allows";
+    EXPECT_EQ(info.frames[1]->delay, 20);
+    EXPECT_EQ(info.frames[2]->delay, 7);
+    for (const auto& frame : info.frames) {
+        EXPECT_FALSE(frame->transparent);
+        EXPECT_EQ(frame->disposal, 0);
+        EXPECT_FALSE(frame->interlaced);
+    }
+}
+
+TEST(GifSerializer, TheAnimationWriterClearsItsErrorAndCommitsOnlyOnSuccess)
+{
+    CHeadlessMessageBoxScope boxes;
+    CTemporaryDirectory folder;
+    auto data = MakeAnimation();
+    CSerializerImageGif gif;
+    EXPECT_FALSE(gif.Write(folder / "missing" / "a.gif", data.get()));
+    EXPECT_EQ(gif.GetErrorText(), "ファイルのオープンに失敗しました。");
+    ASSERT_TRUE(gif.WriteAnimation(folder / "a.gif", data.get()));
+    EXPECT_EQ(gif.GetErrorText(), "");
+
+    CStippleboxData first;
+    ASSERT_TRUE(gif.Read(folder / "a.gif", &first, true));
+    ASSERT_EQ(boxes->GetRecords().size(), 1u);
+    EXPECT_EQ(boxes->GetRecords()[0].text, kFirstFrameNotice);
+    EXPECT_EQ(first.GetLayers()->GetSize(), 1);
+    EXPECT_EQ(first.GetCurrentLayer()->GetPixel(0, 0), 20);
+
+    boxes->ClearRecords();
+    ASSERT_TRUE(gif.Read(folder / "a.gif", &first, false));
+    EXPECT_TRUE(boxes->GetRecords().empty()) << "no notice without the flag";
+}
+
+TEST(GifSerializer, OneFrameAnimationsAndSingleLoopsCarryNoAnimationBlock)
+{
+    auto data = MakeRandomPicture(2, 2, 4, 1);
+    CSerializerImageGif gif;
+    CMemFile file;
+    ASSERT_TRUE(gif.WriteAnimationTo(file, data.get()));
+    const std::vector<uint8_t> single = file.Detach();
+    EXPECT_FALSE(Contains(single, "NETSCAPE"));
+    EXPECT_EQ(single[13 + 768], 0x2C) << "no graphic control extension for one opaque frame";
+
+    CGifInfo info;
+    info.globalColorTable = Grey(4);
+    AddFrame(info, 0, 0, 2, 2, 0);
+    AddFrame(info, 0, 0, 2, 2, 1);
+    info.playCount = 1;
+    EXPECT_FALSE(Contains(WriteInfo(info), "NETSCAPE"));
+    info.playCount = 3;
+    const std::vector<uint8_t> thrice = WriteInfo(info);
+    const auto at = std::search(thrice.begin(), thrice.end(), std::begin("NETSCAPE2.0"), std::end("NETSCAPE2.0") - 1);
+    ASSERT_NE(at, thrice.end());
+    EXPECT_EQ(at[11], 3);
+    EXPECT_EQ(at[13], 2) << "repetitions = plays - 1";
+    CGifInfo back;
+    std::string error;
+    ASSERT_TRUE(ReadGif(thrice, back, error));
+    EXPECT_EQ(back.playCount, 3);
+}
+
+TEST(GifFile, TheScreenIsTheFramesBoundingBoxAndTableCountsAreChecked)
+{
+    CGifInfo info;
+    info.globalColorTable = Grey(4);
+    AddFrame(info, 3, 1, 2, 2, 0);
+    AddFrame(info, 0, 5, 1, 1, 0);
+    WriteInfo(info);
+    EXPECT_EQ(info.width, 5);
+    EXPECT_EQ(info.height, 6);
+    EXPECT_EQ(info.colorResolution, 2);
+
+    CGifFile gif;
+    std::vector<uint8_t> bytes;
+    CGifInfo badGlobal;
+    badGlobal.globalColorTable = Grey(3);
+    AddFrame(badGlobal, 0, 0, 1, 1, 0);
+    EXPECT_FALSE(gif.Write(badGlobal, bytes));
+    EXPECT_EQ(gif.GetErrorText(), "グローバルパレットの色数が異常です：3色");
+
+    CGifInfo badLocal;
+    AddFrame(badLocal, 0, 0, 1, 1, 0).localColorTable = Grey(512);
+    EXPECT_FALSE(gif.Write(badLocal, bytes));
+    EXPECT_EQ(gif.GetErrorText(), "ローカルパレットの色数が異常です：512色");
+
+    CGifInfo noTables;
+    AddFrame(noTables, 0, 0, 1, 1, 0);
+    EXPECT_FALSE(gif.Write(noTables, bytes));
+    EXPECT_EQ(gif.GetErrorText(), "1ピクセル辺りのビット数計算に失敗しました。\nパレットの色数が異常です : 0");
+
+    CGifInfo empty;
+    EXPECT_FALSE(gif.Write(empty, bytes));
+    EXPECT_EQ(gif.GetErrorText(), "画像情報が存在しません。");
+
+    CGifInfo huge;
+    huge.globalColorTable = Grey(2);
+    AddFrame(huge, 65535, 0, 1, 1, 0);
+    EXPECT_FALSE(gif.Write(huge, bytes));
+    EXPECT_EQ(gif.GetErrorText(), "スクリーンサイズが異常です : 65536 x 1");
+}
+
+TEST(GifFile, InterlacedFramesLocalTablesAnd87aReadBack)
+{
+    EXPECT_EQ(CGifFile::GetInterlacedRowOrder(11), (std::vector<int>{0, 8, 4, 2, 6, 10, 1, 3, 5, 7, 9}));
+
+    CGifInfo info;
+    info.version = CGifInfo::kVersion87a;
+    info.globalColorTable = Grey(2);
+    info.backgroundIndex = 1;
+    CGifImageInfo& frame = AddFrame(info, 0, 0, 3, 11, 2);
+    frame.interlaced = true;
+    frame.localColorTable = Grey(8);
+    const std::vector<uint8_t> bytes = WriteInfo(info);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 6), "GIF87a");
+    // Row 8 is stored second.
+    CGifInfo back;
+    std::string error;
+    ASSERT_TRUE(ReadGif(bytes, back, error)) << error;
+    EXPECT_EQ(back.version, CGifInfo::kVersion87a);
+    ASSERT_EQ(back.frames.size(), 1u);
+    EXPECT_TRUE(back.frames[0]->interlaced);
+    EXPECT_TRUE(std::ranges::equal(back.frames[0]->GetPixels(), frame.GetPixels()));
+
+    // The document takes the local table; the entries it lacks are black.
+    CSerializerImageGif gif;
+    CStippleboxData data;
+    ASSERT_TRUE(ReadFromBytes(gif, bytes, data));
+    const CStippleboxPalette& palette = *data.GetCurrentPalette();
+    EXPECT_EQ(palette.GetColor(7), (SPaletteColor{255, 255, 255}));
+    EXPECT_EQ(palette.GetColor(1), (SPaletteColor{36, 36, 36}));
+    EXPECT_EQ(palette.GetColor(8), (SPaletteColor{0, 0, 0}));
+    EXPECT_EQ(data.GetBackgroundColor(), 1);
+}
+
+TEST(GifFile, AFrameSmallerThanTheScreenIsPlacedOnTheBackground)
+{
+    CGifInfo info;
+    info.width = 6;
+    info.height = 3;
+    info.backgroundIndex = 3;
+    info.globalColorTable = Grey(4);
+    AddFrame(info, 2, 1, 2, 2, 0);
+    CSerializerImageGif gif;
+    CStippleboxData data;
+    ASSERT_TRUE(ReadFromBytes(gif, WriteInfo(info), data)) << gif.GetErrorText();
+    ASSERT_EQ(data.GetWidth(), 6);
+    ASSERT_EQ(data.GetHeight(), 3);
+    const CStippleboxLayer& layer = *data.GetCurrentLayer();
+    EXPECT_EQ(layer.GetPixel(0, 0), 3);
+    EXPECT_EQ(layer.GetPixel(2, 1), 0);
+    EXPECT_EQ(layer.GetPixel(3, 1), 1);
+    EXPECT_EQ(layer.GetPixel(2, 2), 2);
+    EXPECT_EQ(layer.GetPixel(5, 2), 3);
+}
+
+TEST(GifFile, OptionalBlocksAreReadOrSkippedWithOneNoticeEach)
+{
+    CHeadlessMessageBoxScope boxes;
+    const std::vector<uint8_t> comment = {0x21, 0xFE, 2, 'h', 'i', 1, '!', 0};
+    const std::vector<uint8_t> plainText = {0x21, 0x01, 12, 0, 0, 0, 0, 8, 0, 8, 0, 1, 1, 0, 1, 2, 'a', 'b', 0};
+    const std::vector<uint8_t> foreign = {0x21, 0xFF, 11, 'X', 'M', 'P', ' ', 'D', 'a', 't', 'a', 'X', 'M', 'P', 1,
+                                          0x55, 0};
+    const std::vector<uint8_t> badLoop = {0x21, 0xFF, 11, 'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0',
+                                          5,    1,    0,  0,   0,   0,   0};
+    const std::vector<uint8_t> unknown = {0x21, 0x2A, 3, 1, 2, 3, 0};
+    std::vector<uint8_t> blocks;
+    for (const auto* block : {&comment, &plainText, &plainText, &foreign, &badLoop, &unknown, &foreign}) {
+        blocks.insert(blocks.end(), block->begin(), block->end());
+    }
+    CGifInfo info;
+    std::string error;
+    ASSERT_TRUE(ReadGif(GifWithBlock(blocks), info, error, true)) << error;
+    EXPECT_EQ(info.comment, "hi!");
+    ASSERT_EQ(info.frames.size(), 1u);
+    EXPECT_EQ(info.frames[0]->GetWidth(), 3);
+    ASSERT_EQ(boxes->GetRecords().size(), 3u);
+    EXPECT_EQ(boxes->GetRecords()[0].text, "テキスト・ピクチャデータは現在サポートしておりません。\n読み飛ばします。");
+    EXPECT_EQ(boxes->GetRecords()[1].text,
+              "アプリケーションデータ部分にアニメーション用パラメータ以外のデータが格納されていますが、\n"
+              "元バージョンでは読み込む事が出来ません。\n\n読み飛ばします。");
+    EXPECT_EQ(boxes->GetRecords()[2].text,
+              "アプリケーションデータ部分に格納されているアニメーションデータが異常です。\n\n読み飛ばします。");
+
+    boxes->ClearRecords();
+    ASSERT_TRUE(ReadGif(GifWithBlock(blocks), info, error, false));
+    EXPECT_TRUE(boxes->GetRecords().empty());
+}
+
+TEST(GifFile, GraphicControlDataSetsTheFrameAndMustBeWellFormed)
+{
+    CGifInfo info;
+    std::string error;
+    ASSERT_TRUE(ReadGif(GifWithBlock({0x21, 0xF9, 4, 0x0B, 0x34, 0x12, 5, 0}), info, error)) << error;
+    ASSERT_EQ(info.frames.size(), 1u);
+    EXPECT_EQ(info.frames[0]->disposal, 2);
+    EXPECT_TRUE(info.frames[0]->userInput);
+    EXPECT_TRUE(info.frames[0]->transparent);
+    EXPECT_EQ(info.frames[0]->delay, 0x1234);
+    EXPECT_EQ(info.frames[0]->transparentIndex, 5);
+
+    EXPECT_FALSE(ReadGif(GifWithBlock({0x21, 0xF9, 5, 0, 0, 0, 0, 0, 0}), info, error));
+    EXPECT_EQ(error, "グラフィックコントローラデータが異常です。");
+    EXPECT_FALSE(ReadGif(GifWithBlock({0x21, 0xF9, 4, 0, 0, 0, 0, 1}), info, error));
+    EXPECT_EQ(error, "グラフィックコントローラデータが異常です。");
+}
+
+TEST(GifFile, BrokenFilesAreRefusedWithTheirReason)
+{
+    CGifInfo info;
+    AddFrame(info, 0, 0, 4, 4, 0);
+    info.globalColorTable = Grey(4);
+    const std::vector<uint8_t> good = WriteInfo(info);
+    const size_t imageStart = 13 + 12;
+    std::string error;
+    CGifInfo out;
+
+    auto refused = [&](std::vector<uint8_t> bytes) {
+        out = CGifInfo();
+        return !ReadGif(bytes, out, error);
+    };
+    std::vector<uint8_t> bytes = good;
+    bytes[0] = 'J';
+    EXPECT_TRUE(refused(bytes));
+    EXPECT_EQ(error, "GIFファイルではありません。");
+    bytes = good;
+    bytes[4] = '0';
+    EXPECT_TRUE(refused(bytes));
+    EXPECT_EQ(error, "バージョン文字列が異常です : 80a");
+    bytes = good;
+    bytes[imageStart + 10] = 0;
+    EXPECT_TRUE(refused(bytes));
+    EXPECT_EQ(error, "画像のデコードに失敗しました。\n最小ビット数が異常です：0");
+    bytes[imageStart + 10] = 9;
+    EXPECT_TRUE(refused(bytes));
+    EXPECT_EQ(error, "画像のデコードに失敗しました。\n最小ビット数が異常です：9");
+    bytes = good;
+    bytes[imageStart] = 0x2D;
+    EXPECT_TRUE(refused(bytes));
+    EXPECT_EQ(error, "GIFファイルのブロックが異常です : 0x2D");
+    EXPECT_TRUE(refused(std::vector<uint8_t>(good.begin(), good.begin() + imageStart)) == true);
+    EXPECT_EQ(error, "画像情報が存在しません。");
+    EXPECT_TRUE(refused(std::vector<uint8_t>(good.begin(), good.begin() + 10)));
+    EXPECT_EQ(error, "ファイルが途中で終わっています。");
+    bytes = good;
+    bytes[imageStart + 5] = 5;  // one row more than the data holds
+    EXPECT_TRUE(refused(bytes));
+    EXPECT_EQ(error, "画像のデコードに失敗しました。\n画像データが途中で終わっています。");
+
+    // The first frame's screen must fit the canvas.
+    CGifInfo wide;
+    wide.globalColorTable = Grey(2);
+    AddFrame(wide, 0, 0, 1025, 1, 0);
+    CSerializerImageGif gif;
+    CStippleboxData data;
+    EXPECT_FALSE(ReadFromBytes(gif, WriteInfo(wide), data));
+    EXPECT_EQ(gif.GetErrorText(), "キャンバスサイズが大きすぎです。");
+}
