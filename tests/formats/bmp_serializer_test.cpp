@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "formats/byte_reader.h"
+#include "formats/serializer_image_bmp.h"
+#include "model/stipplebox_data.h"
+#include "support/format_test_support.h"
+
+namespace {
+
+// A bitmap file made by hand: the header of the given size (40 Windows,
+// 12 OS/2), the colour entries, then the rows as given (bottom row first).
+std::vector<uint8_t> MakeBmp(uint32_t headerSize, int width, int height, int bitsPerPixel, uint32_t colorsUsed,
+                             int entryCount, const std::vector<uint8_t>& rows)
+{
+    const size_t entrySize = headerSize == 12 ? 3 : 4;
+    const size_t pixelOffset = 14 + headerSize + entryCount * entrySize;
+    std::vector<uint8_t> bytes(pixelOffset, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    StoreDword(&bytes[2], static_cast<uint32_t>(pixelOffset + rows.size()));
+    StoreDword(&bytes[10], static_cast<uint32_t>(pixelOffset));
+    StoreDword(&bytes[14], headerSize);
+    if (headerSize == 12) {
+        StoreWord(&bytes[18], width);
+        StoreWord(&bytes[20], height);
+        StoreWord(&bytes[22], 1);
+        StoreWord(&bytes[24], bitsPerPixel);
+    } else {
+        StoreDword(&bytes[18], static_cast<uint32_t>(width));
+        StoreDword(&bytes[22], static_cast<uint32_t>(height));
+        StoreWord(&bytes[26], 1);
+        StoreWord(&bytes[28], bitsPerPixel);
+        StoreDword(&bytes[46], colorsUsed);
+    }
+    for (int i = 0; i < entryCount; ++i) {
+        uint8_t* entry = &bytes[14 + headerSize + i * entrySize];
+        entry[0] = static_cast<uint8_t>(i);          // blue
+        entry[1] = static_cast<uint8_t>(i * 2);      // green
+        entry[2] = static_cast<uint8_t>(255 - i);    // red
+    }
+    bytes.insert(bytes.end(), rows.begin(), rows.end());
+    return bytes;
+}
+
+struct SReadResult {
+    bool ok;
+    std::string error;
+};
+
+SReadResult Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+{
+    CSerializerImageBmp bmp;
+    const bool ok = ReadFromBytes(bmp, bytes, data);
+    return {ok, bmp.GetErrorText()};
+}
+
+std::vector<uint8_t> Row(std::initializer_list<int> bytes)
+{
+    std::vector<uint8_t> row;
+    for (const int b : bytes) {
+        row.push_back(static_cast<uint8_t>(b));
+    }
+    return row;
+}
+
+}  // namespace
+
+TEST(BmpSerializer, SlotsNameTheFormat)
+{
+    CSerializerImageBmp bmp;
+    std::string label;
+    std::string extension;
+    ASSERT_TRUE(bmp.GetFormat(0, label, extension));
+    EXPECT_EQ(label, "BMP - ビットマップ");
+    EXPECT_EQ(extension, ".bmp");
+    EXPECT_EQ(bmp.GetFlags(), 3u);
+    EXPECT_EQ(bmp.GetStoreFlags(), 0u);
+}
+
+TEST(BmpSerializer, WritesAnUncompressed8BitBitmapBottomRowFirst)
+{
+    auto data = MakeRandomPicture(3, 2, 256, 4);
+    CSerializerImageBmp bmp;
+    const std::vector<uint8_t> bytes = WriteToBytes(bmp, *data);
+    ASSERT_EQ(bytes.size(), 1086u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    EXPECT_EQ(LoadDword(&bytes[2]), 1086u);
+    EXPECT_EQ(LoadDword(&bytes[6]), 0u);
+    EXPECT_EQ(LoadDword(&bytes[10]), 1078u);
+    EXPECT_EQ(LoadDword(&bytes[14]), 40u);
+    EXPECT_EQ(LoadDword(&bytes[18]), 3u);
+    EXPECT_EQ(LoadDword(&bytes[22]), 2u);
+    EXPECT_EQ(LoadWord(&bytes[26]), 1);
+    EXPECT_EQ(LoadWord(&bytes[28]), 8);
+    for (size_t offset = 30; offset < 54; offset += 4) {
+        EXPECT_EQ(LoadDword(&bytes[offset]), 0u) << offset;
+    }
+    const SPaletteColor& color = data->GetCurrentPalette()->GetColor(255);
+    EXPECT_EQ(bytes[54 + 4 * 255], color.blue);
+    EXPECT_EQ(bytes[54 + 4 * 255 + 2], color.red);
+    EXPECT_EQ(bytes[54 + 4 * 255 + 3], 0);
+    const CStippleboxLayer& layer = *data->GetCurrentLayer();
+    EXPECT_EQ(Row({bytes[1078], bytes[1079], bytes[1080], bytes[1081]}),
+              Row({layer.GetPixel(0, 1), layer.GetPixel(1, 1), layer.GetPixel(2, 1), 0}));
+    EXPECT_EQ(bytes[1082], layer.GetPixel(0, 0));
+
+    CStippleboxData back;
+    ASSERT_TRUE(ReadFromBytes(bmp, bytes, back));
+    EXPECT_TRUE(SameColors(*data, back));
+    EXPECT_EQ(back.GetCurrentLayer()->GetPixel(2, 1), layer.GetPixel(2, 1));
+}
+
+TEST(BmpSerializer, UnpacksOneAndFourBitRowsMostSignificantFirst)
+{
+    CStippleboxData data;
+    ASSERT_TRUE(Read(MakeBmp(40, 10, 2, 1, 0, 2, Row({0x80, 0x40, 0, 0, 0xA5, 0xC0, 0, 0})), data).ok);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 1);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(1, 0), 0);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(8, 0), 1);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(9, 0), 1);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 1), 1);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(9, 1), 1);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(8, 1), 0);
+
+    CStippleboxData four;
+    ASSERT_TRUE(Read(MakeBmp(40, 3, 1, 4, 0, 16, Row({0x3C, 0x70, 0, 0})), four).ok);
+    EXPECT_EQ(four.GetCurrentLayer()->GetPixel(0, 0), 3);
+    EXPECT_EQ(four.GetCurrentLayer()->GetPixel(1, 0), 12);
+    EXPECT_EQ(four.GetCurrentLayer()->GetPixel(2, 0), 7);
+    // All 16 entries come from the file; the rest stay as created.
+    EXPECT_EQ(four.GetCurrentPalette()->GetColor(15), (SPaletteColor{15, 30, 240}));
+    EXPECT_EQ(four.GetCurrentPalette()->GetColor(16), (SPaletteColor{0, 0, 0}));
+}
+
+TEST(BmpSerializer, ReadsOs2HeadersWithShortTables)
+{
+    CStippleboxData data;
+    // Four three-byte entries fit before the pixels of this 8-bit file.
+    const SReadResult result = Read(MakeBmp(12, 2, 1, 8, 0, 4, Row({3, 1, 0, 0})), data);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(data.GetCurrentPalette()->GetColor(3), (SPaletteColor{3, 6, 252}));
+    EXPECT_EQ(data.GetCurrentPalette()->GetColor(4), (SPaletteColor{0, 0, 0})) << "pixel bytes are not colours";
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 3);
+}
+
+TEST(BmpSerializer, BoundsAColoursUsedCountAboveAPalette)
+{
+    CStippleboxData data;
+    const SReadResult result = Read(MakeBmp(40, 1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(data.GetCurrentPalette()->GetColor(255), (SPaletteColor{255, 254, 0}));
+}
+
+TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
+{
+    CStippleboxData data;
+    auto refusal = [&](const std::vector<uint8_t>& bytes) {
+        CStippleboxData fresh;
+        const SReadResult result = Read(bytes, fresh);
+        EXPECT_FALSE(result.ok);
+        return result.error;
+    };
+    const std::vector<uint8_t> row8 = Row({1, 2, 3, 0});
+    EXPECT_EQ(refusal(MakeBmp(40, 3, 1, 24, 0, 0, Row({1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}))),
+              "この色数のビットマップには対応していません。");
+    EXPECT_EQ(refusal(MakeBmp(40, 3, 1, 2, 0, 4, row8)), "この色数のビットマップには対応していません。");
+    EXPECT_EQ(refusal(MakeBmp(40, 3, -1, 8, 0, 256, row8)), "キャンバスサイズが異常です。");
+    EXPECT_EQ(refusal(MakeBmp(40, 1025, 1, 8, 0, 256, std::vector<uint8_t>(1028))),
+              "キャンバスサイズが大きすぎです。");
+    EXPECT_EQ(refusal(MakeBmp(108, 3, 1, 8, 0, 0, row8)), "この形式のビットマップには対応していません。");
+    std::vector<uint8_t> notBitmap = MakeBmp(40, 3, 1, 8, 0, 256, row8);
+    notBitmap[1] = 'A';
+    EXPECT_EQ(refusal(notBitmap), "このファイルはビットマップ形式ではありません。");
+    EXPECT_EQ(refusal(MakeBmp(40, 3, 1, 8, 0x12345678, 256, row8)), "カラーテーブルがファイルの範囲外にあります。");
+    EXPECT_EQ(refusal(MakeBmp(40, 3, 2, 8, 0, 256, row8)), "画像データがファイルの範囲外にあります。");
+    std::vector<uint8_t> offsetPastEnd = MakeBmp(40, 3, 1, 8, 0, 256, row8);
+    StoreDword(&offsetPastEnd[10], 0xFFFFFFF0);
+    EXPECT_EQ(refusal(offsetPastEnd), "画像データがファイルの範囲外にあります。");
+    EXPECT_EQ(refusal({'B', 'M', 0, 0}), "ファイルが途中で終わっています。");
+}
+
+TEST(BmpSerializer, FileOpenFailuresHaveTheirOwnTexts)
+{
+    CTemporaryDirectory folder;
+    CSerializerImageBmp bmp;
+    CStippleboxData data;
+    EXPECT_FALSE(bmp.Read(folder / "none.bmp", &data, true));
+    EXPECT_EQ(bmp.GetErrorText(), "ファイルのオープンに失敗しました。");
+    auto picture = MakeRandomPicture(2, 2, 4, 1);
+    EXPECT_FALSE(bmp.Write(folder / "none" / "a.bmp", picture.get()));
+    EXPECT_EQ(bmp.GetErrorText(), "ファイルを開けませんでした。");
+}

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include "formats/serializer_image_png.h"
+#include "model/dib_section.h"
+#include "model/stipplebox_data.h"
+#include "support/format_test_support.h"
+#include "support/headless_message_box_scope.h"
+
+namespace {
+
+// A PNG made with libpng directly: pixel values run 0, 1, 2, ... modulo the
+// depth's range; palette entry i is (i, 2i, 255 − i).
+std::vector<uint8_t> MakePng(int width, int height, int bitDepth, int colorType, int paletteCount = 0,
+                             std::vector<uint8_t> alphas = {})
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    std::vector<uint8_t> bytes;
+    png_set_write_fn(
+        png, &bytes,
+        [](png_structp p, png_bytep data, size_t length) {
+            auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(p));
+            out->insert(out->end(), data, data + length);
+        },
+        nullptr);
+    png_set_IHDR(png, info, width, height, bitDepth, colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_color> palette(paletteCount);
+    for (int i = 0; i < paletteCount; ++i) {
+        palette[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(2 * i), static_cast<uint8_t>(255 - i)};
+    }
+    if (paletteCount > 0) {
+        png_set_PLTE(png, info, palette.data(), paletteCount);
+    }
+    if (!alphas.empty()) {
+        png_set_tRNS(png, info, alphas.data(), static_cast<int>(alphas.size()), nullptr);
+    }
+    png_write_info(png, info);
+    png_set_packing(png);
+    const int channels = png_get_channels(png, info);
+    const int bytesPerSample = bitDepth == 16 ? 2 : 1;
+    std::vector<uint8_t> row(size_t(width) * channels * bytesPerSample);
+    const int range = bitDepth >= 8 ? 256 : 1 << bitDepth;
+    for (int y = 0; y < height; ++y) {
+        for (size_t x = 0; x < row.size(); ++x) {
+            row[x] = static_cast<uint8_t>((y * width + x) % std::min(range, paletteCount > 0 ? paletteCount : 256));
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
+struct SResult {
+    bool ok;
+    std::string error;
+};
+
+SResult Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+{
+    CSerializerImagePng serializer;
+    const bool ok = ReadFromBytes(serializer, bytes, data);
+    return {ok, serializer.GetErrorText()};
+}
+
+bool HasChunk(const std::vector<uint8_t>& bytes, const char* name)
+{
+    return std::search(bytes.begin(), bytes.end(), name, name + 4) != bytes.end();
+}
+
+}  // namespace
+
+TEST(PngSerializer, SlotsNameTheFormat)
+{
+    CSerializerImagePng serializer;
+    std::string label;
+    std::string extension;
+    ASSERT_TRUE(serializer.GetFormat(0, label, extension));
+    EXPECT_EQ(label, "PNG - Portable Network Graphics");
+    EXPECT_EQ(extension, ".png");
+    EXPECT_EQ(serializer.GetFlags(), 3u);
+    EXPECT_EQ(serializer.GetStoreFlags(), 2u);
+}
+
+TEST(PngSerializer, WritesAnEightBitPaletteImageWithTheWholePalette)
+{
+    auto data = MakeRandomPicture(9, 5, 3, 2);
+    CSerializerImagePng serializer;
+    const std::vector<uint8_t> bytes = WriteToBytes(serializer, *data);
+    ASSERT_GT(bytes.size(), 33u);
+    EXPECT_EQ(bytes[24], 8) << "bit depth";
+    EXPECT_EQ(bytes[25], 3) << "palette colour type";
+    EXPECT_EQ(bytes[28], 0) << "not interlaced";
+    const auto plte = std::search(bytes.begin(), bytes.end(), std::begin("PLTE"), std::end("PLTE") - 1);
+    ASSERT_NE(plte, bytes.end());
+    EXPECT_EQ((plte[-2] << 8) | plte[-1], 768) << "256 entries although 3 are used";
+    EXPECT_FALSE(HasChunk(bytes, "tRNS"));
+
+    CStippleboxData back;
+    ASSERT_TRUE(Read(bytes, back).ok);
+    EXPECT_TRUE(SameColors(*data, back));
+    EXPECT_EQ(back.GetCurrentLayer()->GetPixel(8, 4), data->GetCurrentLayer()->GetPixel(8, 4));
+}
+
+TEST(PngSerializer, ReadsPackedPalettesAndFillsTheRestBlack)
+{
+    CStippleboxData data;
+    const SResult result = Read(MakePng(5, 2, 4, PNG_COLOR_TYPE_PALETTE, 16), data);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 0);
+    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(4, 1), 9);
+    EXPECT_EQ(data.GetCurrentPalette()->GetColor(15), (SPaletteColor{240, 30, 15}));
+    EXPECT_EQ(data.GetCurrentPalette()->GetColor(16), (SPaletteColor{0, 0, 0}));
+    EXPECT_EQ(data.GetCurrentPalette()->GetColor(255), (SPaletteColor{0, 0, 0}));
+    for (const int depth : {1, 2, 8}) {
+        CStippleboxData other;
+        EXPECT_TRUE(Read(MakePng(17, 3, depth, PNG_COLOR_TYPE_PALETTE, 1 << depth), other).ok) << depth;
+        EXPECT_EQ(other.GetCurrentLayer()->GetPixel(16, 2), (2 * 17 + 16) % (1 << depth)) << depth;
+    }
+}
+
+TEST(PngSerializer, OneFullyTransparentEntryBecomesTheBackgroundColour)
+{
+    CStippleboxData one;
+    ASSERT_TRUE(Read(MakePng(2, 2, 8, PNG_COLOR_TYPE_PALETTE, 8, {255, 255, 255, 255, 255, 0, 128}), one).ok);
+    EXPECT_EQ(one.GetBackgroundColor(), 5);
+    CStippleboxData two;
+    ASSERT_TRUE(Read(MakePng(2, 2, 8, PNG_COLOR_TYPE_PALETTE, 8, {0, 255, 0}), two).ok);
+    EXPECT_EQ(two.GetBackgroundColor(), 0) << "two transparent entries change nothing";
+}
+
+TEST(PngSerializer, RefusesWhatADocumentCannotHold)
+{
+    CStippleboxData data;
+    EXPECT_EQ(Read(MakePng(2, 2, 8, PNG_COLOR_TYPE_RGB), data).error, "256色を超える画像は未対応です。");
+    EXPECT_EQ(Read(MakePng(2, 2, 16, PNG_COLOR_TYPE_RGB), data).error, "色数が多すぎます。");
+    EXPECT_EQ(Read(MakePng(2, 2, 8, PNG_COLOR_TYPE_GRAY), data).error, "このパレットタイプには対応していません。");
+    EXPECT_EQ(Read(MakePng(2, 2, 8, PNG_COLOR_TYPE_RGB_ALPHA), data).error,
+              "このパレットタイプには対応していません。");
+    EXPECT_EQ(Read(MakePng(1025, 1, 8, PNG_COLOR_TYPE_PALETTE, 2), data).error, "キャンバスサイズが大きすぎです。");
+
+    const std::vector<uint8_t> good = MakePng(20, 20, 8, PNG_COLOR_TYPE_PALETTE, 4);
+    const SResult cut = Read(std::vector<uint8_t>(good.begin(), good.end() - 30), data);
+    EXPECT_FALSE(cut.ok);
+    EXPECT_EQ(cut.error, "ファイル の終わりを越えて読み込もうとしました。");
+    std::vector<uint8_t> broken = good;
+    broken[broken.size() - 20] ^= 0x55;  // inside the image data: its CRC fails
+    EXPECT_EQ(Read(broken, data).error, "PNGファイルのデータが壊れています。");
+}
+
+TEST(PngSerializer, MemoryBlocksLoadIntoSurfacesIncludingRgb)
+{
+    const std::vector<uint8_t> rgb = MakePng(3, 2, 8, PNG_COLOR_TYPE_RGB);
+    CDibSection section;
+    CSerializerImagePng::CImageDibSection sink(&section);
+    std::string error;
+    ASSERT_TRUE(CSerializerImagePng::ReadImage(rgb, sink, &error)) << error;
+    EXPECT_EQ(section.GetBitCount(), 24);
+    EXPECT_EQ(section.GetWidth(), 3);
+    // The first pixel's samples were 0, 1, 2 (red, green, blue): stored blue first.
+    EXPECT_EQ(section.GetRow(0)[0], 2);
+    EXPECT_EQ(section.GetRow(0)[2], 0);
+    EXPECT_EQ(section.GetRow(1)[0], 5) << "row 1 starts with samples 3, 4, 5";
+
+    const std::vector<uint8_t> palette = MakePng(2, 1, 8, PNG_COLOR_TYPE_PALETTE, 4);
+    CDibSection indexed;
+    CSerializerImagePng::CImageDibSection indexedSink(&indexed);
+    ASSERT_TRUE(CSerializerImagePng::ReadImage(palette, indexedSink, &error));
+    EXPECT_EQ(indexed.GetBitCount(), 8);
+    RGBQUAD entry;
+    indexed.GetColorTable(3, 1, &entry);
+    EXPECT_EQ(entry, (RGBQUAD{252, 6, 3, 0}));
+    EXPECT_EQ(indexed.GetRow(0)[1], 1);
+
+    // Without an error string the reason is shown at once.
+    CHeadlessMessageBoxScope boxes;
+    CStippleboxData data;
+    CSerializerImagePng::CImageStippleboxData documentSink(&data);
+    EXPECT_FALSE(CSerializerImagePng::ReadImage(rgb, documentSink, nullptr));
+    ASSERT_EQ(boxes->GetRecords().size(), 1u);
+    EXPECT_EQ(boxes->GetRecords()[0].text, "256色を超える画像は未対応です。");
+}
+
+TEST(PngSerializer, FileOpenFailuresHaveTheirOwnTexts)
+{
+    CTemporaryDirectory folder;
+    CSerializerImagePng serializer;
+    CStippleboxData data;
+    EXPECT_FALSE(serializer.Read(folder / "none.png", &data, true));
+    EXPECT_EQ(serializer.GetErrorText(), "ファイルのオープンに失敗");
+    auto picture = MakeRandomPicture(2, 2, 4, 1);
+    EXPECT_FALSE(serializer.Write(folder / "none" / "a.png", picture.get()));
+    EXPECT_EQ(serializer.GetErrorText(), "ファイルをオープン出来ませんでした。");
+    ASSERT_TRUE(serializer.Write(folder / "a.png", picture.get()));
+    CStippleboxData back;
+    ASSERT_TRUE(serializer.Read(folder / "a.png", &back, true));
+    EXPECT_TRUE(SameColors(*picture, back));
+}
