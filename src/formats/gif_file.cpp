@@ -93,6 +93,24 @@ std::vector<uint8_t> ReadSubBlocks(CByteReader& reader)
     return data;
 }
 
+// Moves the rows of an interlaced image between the order they are stored
+// in and the order of the picture.
+std::vector<uint8_t> ReorderInterlacedRows(std::span<const uint8_t> rows, int width, int height, bool toPicture)
+{
+    std::vector<uint8_t> result(rows.size());
+    if (rows.empty()) {
+        return result;
+    }
+    const std::vector<int> order = CGifFile::GetInterlacedRowOrder(height);
+    for (int stored = 0; stored < height; ++stored) {
+        const size_t storedOffset = size_t(stored) * width;
+        const size_t pictureOffset = size_t(order[stored]) * width;
+        std::memcpy(result.data() + (toPicture ? pictureOffset : storedOffset),
+                    rows.data() + (toPicture ? storedOffset : pictureOffset), width);
+    }
+    return result;
+}
+
 // One pass over a file: the blocks in order until the trailer.
 class CGifReader {
 public:
@@ -191,19 +209,9 @@ private:
             throw CDataFormatException("画像のデコードに失敗しました。\n未定義のコードが含まれています。");
         }
         if (frame.interlaced) {
-            pixels = Deinterlace(pixels, frame.GetWidth(), frame.GetHeight());
+            pixels = ReorderInterlacedRows(pixels, frame.GetWidth(), frame.GetHeight(), true);
         }
         frame.SetPixels(std::move(pixels));
-    }
-
-    static std::vector<uint8_t> Deinterlace(const std::vector<uint8_t>& stored, int width, int height)
-    {
-        std::vector<uint8_t> pixels(stored.size());
-        const std::vector<int> order = CGifFile::GetInterlacedRowOrder(height);
-        for (int row = 0; row < height; ++row) {
-            std::memcpy(pixels.data() + size_t(order[row]) * width, stored.data() + size_t(row) * width, width);
-        }
-        return pixels;
     }
 
     void ReadExtension()
@@ -349,16 +357,6 @@ void PutSubBlocks(std::vector<uint8_t>& out, std::span<const uint8_t> data)
     out.push_back(0);
 }
 
-std::vector<uint8_t> Interlace(std::span<const uint8_t> pixels, int width, int height)
-{
-    std::vector<uint8_t> stored(pixels.size());
-    const std::vector<int> order = CGifFile::GetInterlacedRowOrder(height);
-    for (int row = 0; row < height; ++row) {
-        std::memcpy(stored.data() + size_t(row) * width, pixels.data() + size_t(order[row]) * width, width);
-    }
-    return stored;
-}
-
 // Puts the screen size computed from the frames into the info when it is 0 by 0.
 void ComputeScreenSize(CGifInfo& info)
 {
@@ -471,7 +469,7 @@ bool CGifFile::Write(CGifInfo& info, std::vector<uint8_t>& out)
         std::vector<uint8_t> interlaced;
         std::span<const uint8_t> pixels = frame->GetPixels();
         if (frame->interlaced) {
-            interlaced = Interlace(pixels, width, height);
+            interlaced = ReorderInterlacedRows(pixels, width, height, false);
             pixels = interlaced;
         }
         const int minimumCodeSize = CGifLZW::GetMinimumCodeSize(pixels);

@@ -247,7 +247,8 @@ void CMemFile::Reserve(uint64_t size)
 
 size_t CMemFile::Read(void* buffer, size_t count)
 {
-    if (m_position >= m_length) {
+    // An empty read may come with no buffer at all.
+    if (count == 0 || m_position >= m_length) {
         return 0;
     }
     const size_t available = static_cast<size_t>(std::min<uint64_t>(count, m_length - m_position));

@@ -235,6 +235,8 @@ TEST(DpxSerializer, RefusesBrokenFilesWithTheirReason)
     bytes = good;
     StoreDword(&bytes[kFirstLayer + 24], 2);  // the code stops after one byte pair
     EXPECT_EQ(refusal(bytes), "画像データが途中で終わっています。");
+    StoreDword(&bytes[kFirstLayer + 24], 0);
+    EXPECT_EQ(refusal(bytes), "画像データが途中で終わっています。");
 
     // A file that ends inside a block, or a data size past its end, is the
     // framework's end-of-file failure.

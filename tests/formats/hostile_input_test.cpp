@@ -130,6 +130,11 @@ TEST(HostileInput, HeadersThatClaimHugeImagesCostNoMemoryTheDataDoesNotFill)
     EXPECT_FALSE(reader.Read(endless, info, false));
     EXPECT_EQ(reader.GetErrorText(), "ファイルが途中で終わっています。");
 
+    // An interlaced frame without pixels (found by fuzzing).
+    const std::vector<uint8_t> empty = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255,
+                                        0x2C, 0, 0, 0, 0, 0, 0, 5, 0, 0x40, 2, 2, 0x44, 0x01, 0, 0x3B};
+    EXPECT_TRUE(reader.Read(empty, info, false)) << reader.GetErrorText();
+
     // Layer counts and sizes that the bytes cannot back.
     CSerializerImageDpx dpx;
     auto picture = MakeRandomPicture(4, 4, 4, 1);

@@ -171,3 +171,11 @@ TEST(Exceptions, ReportErrorShowsTheExceptionsOwnText)
     EXPECT_EQ(boxes->GetRecords()[1].text, "メモリが不足しています。");
     EXPECT_STREQ(CDataFormatException("壊れています。").what(), "壊れています。");
 }
+
+TEST(MemFile, AnEmptyReadNeedsNoBuffer)
+{
+    std::vector<uint8_t> block = {1, 2, 3};
+    CMemFile file(block);
+    EXPECT_EQ(file.Read(nullptr, 0), 0u);
+    EXPECT_EQ(file.GetPosition(), 0u);
+}
