@@ -1,0 +1,267 @@
+// Pictures travel between this program and others: files the independent
+// tools (ImageMagick, giflib, pngcheck) wrote are read with the right pixels
+// and colours, and files this program writes are read by those tools as the
+// same picture.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+
+#include "formats/serializer_image_bmp.h"
+#include "formats/serializer_image_gif.h"
+#include "formats/serializer_image_png.h"
+#include "model/stipplebox_data.h"
+#include "support/format_test_support.h"
+
+namespace {
+
+const std::filesystem::path kFixtures = std::filesystem::path(STIPPLEBOX_FIXTURES_DIR) / "interchange";
+
+struct SPicture {
+    int width = 0;
+    int height = 0;
+    std::vector<SPaletteColor> pixels;  // top row first
+};
+
+// The plain (P3) picture a fixture was made from.
+SPicture LoadPpm(const std::string& name)
+{
+    std::ifstream in(kFixtures / (name + ".ppm"));
+    std::string magic;
+    int maximum = 0;
+    SPicture picture;
+    in >> magic >> picture.width >> picture.height >> maximum;
+    for (int i = 0; i < picture.width * picture.height; ++i) {
+        int red = 0;
+        int green = 0;
+        int blue = 0;
+        in >> red >> green >> blue;
+        picture.pixels.push_back({static_cast<uint8_t>(blue), static_cast<uint8_t>(green), static_cast<uint8_t>(red)});
+    }
+    return picture;
+}
+
+SPaletteColor ColorAt(const CStippleboxData& data, int x, int y)
+{
+    return data.GetCurrentPalette()->GetColor(data.GetCurrentLayer()->GetPixel(x, y));
+}
+
+std::unique_ptr<CSerializerImage> SerializerFor(const std::filesystem::path& path)
+{
+    const std::string extension = path.extension().string();
+    if (extension == ".png") {
+        return std::make_unique<CSerializerImagePng>();
+    }
+    if (extension == ".gif") {
+        return std::make_unique<CSerializerImageGif>();
+    }
+    return std::make_unique<CSerializerImageBmp>();
+}
+
+// Runs a shell command and returns what it printed, or nullopt when it failed.
+std::optional<std::string> Capture(const std::string& command)
+{
+    FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+    if (pipe == nullptr) {
+        return std::nullopt;
+    }
+    std::string output;
+    std::array<char, 4096> buffer;
+    size_t got = 0;
+    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        output.append(buffer.data(), got);
+    }
+    return ::pclose(pipe) == 0 ? std::optional(output) : std::nullopt;
+}
+
+bool HasTool(const std::string& name)
+{
+    return Capture("command -v " + name).has_value();
+}
+
+// ImageMagick's own convert; a stand-in elsewhere on the path may not be it.
+std::string Convert()
+{
+    return std::filesystem::exists("/usr/bin/convert") ? "/usr/bin/convert" : "convert";
+}
+
+std::string Quote(const std::filesystem::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+// The colour of every pixel of a file as ImageMagick decodes it.
+std::optional<std::map<std::pair<int, int>, SPaletteColor>> ToolPixels(const std::string& file)
+{
+    const auto text = Capture(Convert() + " " + file + " -depth 8 txt:-");
+    if (!text) {
+        return std::nullopt;
+    }
+    std::map<std::pair<int, int>, SPaletteColor> pixels;
+    static const std::regex kLine(R"((\d+),(\d+):.*#([0-9A-F]{2})([0-9A-F]{2})([0-9A-F]{2}))");
+    std::istringstream lines(*text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::smatch match;
+        if (std::regex_search(line, match, kLine)) {
+            const auto hex = [&](int i) { return static_cast<uint8_t>(std::stoi(match[i].str(), nullptr, 16)); };
+            pixels[{std::stoi(match[1].str()), std::stoi(match[2].str())}] = {hex(5), hex(4), hex(3)};
+        }
+    }
+    return pixels;
+}
+
+void ExpectToolSeesDocument(const std::string& file, const CStippleboxData& data)
+{
+    const auto size = Capture(Convert() + " " + file + " -format '%w %h' info:");
+    ASSERT_TRUE(size.has_value()) << file;
+    EXPECT_EQ(*size, std::to_string(data.GetWidth()) + " " + std::to_string(data.GetHeight()));
+    const auto pixels = ToolPixels(file);
+    ASSERT_TRUE(pixels.has_value());
+    ASSERT_EQ(pixels->size(), size_t(data.GetWidth()) * data.GetHeight());
+    int mismatches = 0;
+    for (const auto& [at, color] : *pixels) {
+        mismatches += color != ColorAt(data, at.first, at.second);
+    }
+    EXPECT_EQ(mismatches, 0) << file;
+}
+
+}  // namespace
+
+TEST(Interchange, PicturesOtherToolsWroteReadWithTheirColours)
+{
+    const struct {
+        const char* file;
+        const char* source;
+    } kFixturesAndSources[] = {
+        {"gif87a_16.gif", "sixteen"},  {"gif89a_16.gif", "sixteen"},      {"gif_2.gif", "two"},
+        {"gif_256.gif", "full"},       {"gif_interlaced_256.gif", "full"}, {"gif_local_16.gif", "sixteen"},
+        {"gif_animated.gif", "sixteen"}, {"png_p1.png", "two"},            {"png_p2.png", "four"},
+        {"png_p4.png", "sixteen"},     {"png_p8.png", "full"},             {"bmp_1.bmp", "two"},
+        {"bmp_4.bmp", "sixteen"},      {"bmp_8.bmp", "full"},              {"bmp_os2_1.bmp", "two"},
+        {"bmp_os2_4.bmp", "sixteen"},  {"bmp_os2_8.bmp", "full"},
+    };
+    for (const auto& fixture : kFixturesAndSources) {
+        SCOPED_TRACE(fixture.file);
+        const SPicture source = LoadPpm(fixture.source);
+        ASSERT_FALSE(source.pixels.empty());
+        auto serializer = SerializerFor(fixture.file);
+        CStippleboxData data;
+        ASSERT_TRUE(serializer->Read(kFixtures / fixture.file, &data, false)) << serializer->GetErrorText();
+        ASSERT_EQ(data.GetWidth(), source.width);
+        ASSERT_EQ(data.GetHeight(), source.height);
+        int mismatches = 0;
+        for (int y = 0; y < source.height; ++y) {
+            for (int x = 0; x < source.width; ++x) {
+                mismatches += ColorAt(data, x, y) != source.pixels[size_t(y) * source.width + x];
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+    }
+}
+
+TEST(Interchange, TheTransparentEntryOfOtherToolsPngsBecomesTheBackground)
+{
+    for (const auto& [file, source, transparent] :
+         {std::tuple{"png_p4_trns.png", "sixteen", SPaletteColor{182, 253, 74}},
+          std::tuple{"png_p8_trns.png", "four", SPaletteColor{91, 254, 37}}}) {
+        SCOPED_TRACE(file);
+        const SPicture picture = LoadPpm(source);
+        CSerializerImagePng png;
+        CStippleboxData data;
+        ASSERT_TRUE(png.Read(kFixtures / file, &data, false)) << png.GetErrorText();
+        int transparentPixels = 0;
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                const SPaletteColor& expected = picture.pixels[size_t(y) * picture.width + x];
+                if (expected == transparent) {
+                    ++transparentPixels;
+                    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(x, y), data.GetBackgroundColor());
+                } else {
+                    EXPECT_EQ(ColorAt(data, x, y), expected);
+                }
+            }
+        }
+        EXPECT_GT(transparentPixels, 0);
+    }
+}
+
+TEST(Interchange, VariantsTheDocumentCannotHoldAreRefused)
+{
+    const std::pair<const char*, const char*> kRefusals[] = {
+        {"png_rgb.png", "256色を超える画像は未対応です。"},
+        {"bmp_24.bmp", "この色数のビットマップには対応していません。"},
+        {"bmp_topdown.bmp", "キャンバスサイズが異常です。"},
+    };
+    for (const auto& [file, text] : kRefusals) {
+        auto serializer = SerializerFor(file);
+        CStippleboxData data;
+        EXPECT_FALSE(serializer->Read(kFixtures / file, &data, false)) << file;
+        EXPECT_EQ(serializer->GetErrorText(), text) << file;
+    }
+}
+
+TEST(Interchange, OtherToolsReadWhatThisProgramWrites)
+{
+    if (!HasTool(Convert())) {
+        GTEST_SKIP() << "ImageMagick is not installed";
+    }
+    CTemporaryDirectory folder;
+    auto data = MakeBlockyPicture(37, 23, 11);
+    for (const char* name : {"out.png", "out.gif", "out.bmp"}) {
+        auto serializer = SerializerFor(name);
+        ASSERT_TRUE(serializer->Write(folder / name, data.get()));
+        ExpectToolSeesDocument(Quote(folder / name), *data);
+    }
+
+    if (HasTool("pngcheck")) {
+        const auto report = Capture("pngcheck " + Quote(folder / "out.png"));
+        ASSERT_TRUE(report.has_value()) << "pngcheck found errors";
+        EXPECT_NE(report->find("37x23, 8-bit palette, non-interlaced"), std::string::npos) << *report;
+    }
+    if (HasTool("giftext")) {
+        const auto report = Capture("giftext " + Quote(folder / "out.gif"));
+        ASSERT_TRUE(report.has_value());
+        EXPECT_NE(report->find("Screen Size - Width = 37, Height = 23."), std::string::npos) << *report;
+        EXPECT_NE(report->find("BitsPerPixel = 8"), std::string::npos);
+    }
+}
+
+TEST(Interchange, OtherToolsPlayTheExportedAnimation)
+{
+    if (!HasTool(Convert())) {
+        GTEST_SKIP() << "ImageMagick is not installed";
+    }
+    CTemporaryDirectory folder;
+    auto data = MakeBlockyPicture(20, 10, 3);
+    CStippleboxLayerPtrArray& layers = *data->GetLayers();
+    for (int i = 1; i < 3; ++i) {
+        CStippleboxLayer& layer = *layers.NewLayer(i, 20, 10);
+        std::memcpy(layer.GetPixels(), MakeBlockyPicture(20, 10, 40 + i)->GetCurrentLayer()->GetPixels(), 200);
+        layer.GetDelay().SetDelay(10 * i, CDelay::kHundredthsUnit, false);
+    }
+    CSerializerImageGif gif;
+    ASSERT_TRUE(gif.WriteAnimation(folder / "anim.gif", data.get()));
+
+    const auto frames = Capture(Convert() + " " + Quote(folder / "anim.gif") + " -format '%T %w %h\\n' info:");
+    ASSERT_TRUE(frames.has_value());
+    EXPECT_EQ(*frames, "20 20 10\n10 20 10\n8 20 10\n") << "backmost first, delays in hundredths";
+    CStippleboxData frontOnly;
+    frontOnly.Create(20, 10);
+    frontOnly.GetCurrentPalette()->CopyAll(*data->GetCurrentPalette());
+    std::memcpy(frontOnly.GetCurrentLayer()->GetPixels(), layers[0]->GetPixels(), 200);
+    ExpectToolSeesDocument(Quote(folder / "anim.gif") + "'[2]'", frontOnly);
+
+    if (HasTool("giftext")) {
+        const auto report = Capture("giftext " + Quote(folder / "anim.gif"));
+        ASSERT_TRUE(report.has_value());
+        EXPECT_NE(report->find("Image #3"), std::string::npos);
+        EXPECT_EQ(report->find("Image #4"), std::string::npos);
+        EXPECT_NE(report->find("GIF89 application block"), std::string::npos) << "the endless loop";
+    }
+}
