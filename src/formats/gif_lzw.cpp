@@ -19,6 +19,10 @@ int CGifLZW::GetMinimumCodeSize(std::span<const uint8_t> pixels)
 void CGifLZW::ClearDictionary()
 {
     m_table.fill(CGifLZWNode{});
+    for (uint32_t value = 0; value < 256; ++value) {
+        m_runLength[value] = 1;
+        RunCode(static_cast<uint8_t>(value), 1) = static_cast<uint16_t>(value);
+    }
 }
 
 namespace {
@@ -43,25 +47,9 @@ void CGifLZW::Encode(std::span<const uint8_t> pixels, int minimumCodeSize, CGifV
 
     ClearDictionary();
     vlc.Put(clear, width);
-    if (pixels.empty()) {
-        vlc.Put(end, width);
-        vlc.Flush();
-        return;
-    }
-
-    uint32_t match = pixels[0];
-    for (size_t i = 1; i < pixels.size(); ++i) {
-        const uint8_t value = pixels[i];
-        const uint32_t key = match << 8 | value;
-        uint32_t slot = SlotOf(key, kTableSize);
-        while (m_table[slot].key != CGifLZWNode::kFree && m_table[slot].key != key) {
-            slot = (slot + 1) & (kTableSize - 1);
-        }
-        if (m_table[slot].key == key) {
-            match = m_table[slot].code;  // the match goes on
-            continue;
-        }
-        m_table[slot] = {key, static_cast<uint16_t>(next)};
+    // Adds the entry coded `next`, puts the code of the match and moves on
+    // to the next code width or a fresh dictionary.
+    auto addAndPut = [&](uint32_t match) {
         ++next;
         vlc.Put(match, width);
         if (next == kCodeLimit) {
@@ -74,9 +62,49 @@ void CGifLZW::Encode(std::span<const uint8_t> pixels, int minimumCodeSize, CGifV
             ++width;
             limit = 1u << width;
         }
-        match = value;
+    };
+
+    const size_t count = pixels.size();
+    size_t i = 0;
+    while (i < count) {
+        // The longest run of this byte that the dictionary holds, up to the
+        // length of the run in the input.
+        const uint8_t runValue = pixels[i];
+        const uint32_t longest = m_runLength[runValue];
+        uint32_t length = 1;
+        while (length <= longest && i + length < count && pixels[i + length] == runValue) {
+            ++length;
+        }
+        const uint32_t matched = std::min(length, longest);
+        uint32_t match = RunCode(runValue, matched);
+        i += matched;
+        if (matched < length) {
+            // The run goes on past the longest string known: one longer is added.
+            RunCode(runValue, matched + 1) = static_cast<uint16_t>(next);
+            m_runLength[runValue] = matched + 1;
+            addAndPut(match);
+            continue;
+        }
+        // Then any other bytes, through the table.
+        bool added = false;
+        for (; i < count; ++i) {
+            const uint32_t key = CGifLZWNode::KeyOf(match, pixels[i]);
+            uint32_t slot = SlotOf(key, kTableSize);
+            while (!m_table[slot].IsFree() && m_table[slot].GetKey() != key) {
+                slot = (slot + 1) & (kTableSize - 1);
+            }
+            if (m_table[slot].IsFree()) {
+                m_table[slot] = CGifLZWNode(match, pixels[i], next);
+                addAndPut(match);
+                added = true;
+                break;
+            }
+            match = m_table[slot].GetCode();
+        }
+        if (!added) {
+            vlc.Put(match, width);  // the input ended inside this match: nothing is added
+        }
     }
-    vlc.Put(match, width);  // the input ended inside this match: nothing is added
     vlc.Put(end, width);
     vlc.Flush();
 }

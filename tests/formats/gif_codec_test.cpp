@@ -179,6 +179,26 @@ TEST(GifCodec, TheFastDictionaryWritesTheBytesOfThePlainTreeAndDecodesBack)
     }
 }
 
+TEST(GifCodec, RunsOfOneByteAcrossManyDictionariesMatchThePlainTree)
+{
+    // Only runs: the dictionary fills with strings of repeated bytes and is
+    // cleared in the middle of runs.
+    CReferenceEncoder reference;
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+        std::mt19937 random(seed);
+        std::vector<uint8_t> pixels;
+        while (pixels.size() < 400000) {
+            pixels.insert(pixels.end(), 1 + random() % (seed * 900), static_cast<uint8_t>(random() % (4 << seed)));
+        }
+        const int size = CGifLZW::GetMinimumCodeSize(pixels);
+        const std::vector<uint8_t> bytes = Encode(pixels, size);
+        ASSERT_EQ(bytes, reference.Encode(pixels, size)) << "seed " << seed;
+        std::vector<uint8_t> decoded;
+        ASSERT_EQ(CGifLZW::Decode(bytes, size, pixels.size(), decoded), CGifLZW::EDecodeResult::Complete);
+        ASSERT_EQ(decoded, pixels);
+    }
+}
+
 TEST(GifCodec, AFullDictionaryIsClearedAtTwelveBitsAndStartsAgainNarrow)
 {
     // Noise adds an entry for nearly every code: the 3838th code after the
