@@ -16,28 +16,12 @@ constexpr uint32_t kPixelOffset = kFileHeaderSize + sizeof(BITMAPINFOHEADER) + 2
 }  // namespace
 
 CSerializerImageBmp::CSerializerImageBmp()
-    : CSerializerImageFile("ファイルのオープンに失敗しました。", "ファイルを開けませんでした。")
+    : CSerializerImageFile({.label = "BMP - ビットマップ",
+                            .extension = ".bmp",
+                            .storeFlags = 0,
+                            .readOpenError = "ファイルのオープンに失敗しました。",
+                            .writeOpenError = "ファイルを開けませんでした。"})
 {
-}
-
-uint32_t CSerializerImageBmp::GetFlags() const
-{
-    return kCanRead | kCanWrite;
-}
-
-bool CSerializerImageBmp::GetFormat(int index, std::string& label, std::string& extension) const
-{
-    if (index != 0) {
-        return false;
-    }
-    label = "BMP - ビットマップ";
-    extension = ".bmp";
-    return true;
-}
-
-uint32_t CSerializerImageBmp::GetStoreFlags() const
-{
-    return 0;
 }
 
 bool CSerializerImageBmp::OnReadFile(CFile& file, CStippleboxData* data, bool)

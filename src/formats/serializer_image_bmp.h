@@ -9,10 +9,6 @@ class CSerializerImageBmp : public CSerializerImageFile {
 public:
     CSerializerImageBmp();
 
-    uint32_t GetFlags() const override;
-    bool GetFormat(int index, std::string& label, std::string& extension) const override;
-    uint32_t GetStoreFlags() const override;
-
 protected:
     bool OnReadFile(CFile& file, CStippleboxData* data, bool allowWarnings) override;
     bool OnWriteFile(CFile& file, CStippleboxData* data) override;

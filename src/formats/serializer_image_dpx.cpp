@@ -140,26 +140,13 @@ std::vector<uint8_t> MakeBottomUpRows(const CStippleboxLayer& layer)
 
 }  // namespace
 
-CSerializerImageDpx::CSerializerImageDpx() : CSerializerImageFile(kOpenFailedText, kOpenFailedText) {}
-
-uint32_t CSerializerImageDpx::GetFlags() const
+CSerializerImageDpx::CSerializerImageDpx()
+    : CSerializerImageFile({.label = "DPX - Pelmark標準イメージ",
+                            .extension = ".dpx",
+                            .storeFlags = kStoresAllLayers,
+                            .readOpenError = kOpenFailedText,
+                            .writeOpenError = kOpenFailedText})
 {
-    return kCanRead | kCanWrite;
-}
-
-bool CSerializerImageDpx::GetFormat(int index, std::string& label, std::string& extension) const
-{
-    if (index != 0) {
-        return false;
-    }
-    label = "DPX - Pelmark標準イメージ";
-    extension = ".dpx";
-    return true;
-}
-
-uint32_t CSerializerImageDpx::GetStoreFlags() const
-{
-    return kStoresAllLayers;
 }
 
 bool CSerializerImageDpx::OnReadFile(CFile& file, CStippleboxData* data, bool)

@@ -9,10 +9,6 @@ class CSerializerImageDpx : public CSerializerImageFile {
 public:
     CSerializerImageDpx();
 
-    uint32_t GetFlags() const override;
-    bool GetFormat(int index, std::string& label, std::string& extension) const override;
-    uint32_t GetStoreFlags() const override;
-
 protected:
     // A file that ends inside a header or the pixel data raises CFileException
     // (end of file), which the caller reports.

@@ -1,8 +1,25 @@
 #include "formats/serializer_image_file.h"
 
-CSerializerImageFile::CSerializerImageFile(std::string readOpenError, std::string writeOpenError)
-    : m_readOpenError(std::move(readOpenError)), m_writeOpenError(std::move(writeOpenError))
+CSerializerImageFile::CSerializerImageFile(SDescription description) : m_description(std::move(description)) {}
+
+uint32_t CSerializerImageFile::GetFlags() const
 {
+    return kCanRead | kCanWrite;
+}
+
+bool CSerializerImageFile::GetFormat(int index, std::string& label, std::string& extension) const
+{
+    if (index != 0) {
+        return false;
+    }
+    label = m_description.label;
+    extension = m_description.extension;
+    return true;
+}
+
+uint32_t CSerializerImageFile::GetStoreFlags() const
+{
+    return m_description.storeFlags;
 }
 
 bool CSerializerImageFile::ReadFrom(CFile& file, CStippleboxData* data, bool allowWarnings)
@@ -21,7 +38,7 @@ bool CSerializerImageFile::OnRead(const std::filesystem::path& path, CStipplebox
 {
     CFile file;
     if (!file.Open(path, CFile::OpenMode::Read)) {
-        SetErrorText(m_readOpenError);
+        SetErrorText(m_description.readOpenError);
         return false;
     }
     return OnReadFile(file, data, allowWarnings);
@@ -37,7 +54,7 @@ bool CSerializerImageFile::WriteCommitted(const std::filesystem::path& path,
 {
     CFile file;
     if (!file.Open(path, CFile::OpenMode::Write)) {
-        SetErrorText(m_writeOpenError);
+        SetErrorText(m_description.writeOpenError);
         return false;
     }
     if (!writer(file)) {

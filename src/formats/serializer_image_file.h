@@ -14,6 +14,20 @@
 // writing also work on an open file such as a memory block.
 class CSerializerImageFile : public CSerializerImage {
 public:
+    // What a format says about itself and the texts of its open failures.
+    struct SDescription {
+        std::string label;
+        std::string extension;
+        uint32_t storeFlags = 0;
+        std::string readOpenError;
+        std::string writeOpenError;
+    };
+
+    // Reads and writes; one format, described at construction.
+    uint32_t GetFlags() const override;
+    bool GetFormat(int index, std::string& label, std::string& extension) const override;
+    uint32_t GetStoreFlags() const override;
+
     // Reads from an open file (a disk file or a memory block); like Read, it
     // starts with an empty error text.
     bool ReadFrom(CFile& file, CStippleboxData* data, bool allowWarnings);
@@ -21,8 +35,7 @@ public:
     bool WriteTo(CFile& file, CStippleboxData* data);
 
 protected:
-    // The texts stored when the file cannot be opened for reading or writing.
-    CSerializerImageFile(std::string readOpenError, std::string writeOpenError);
+    explicit CSerializerImageFile(SDescription description);
 
     bool OnRead(const std::filesystem::path& path, CStippleboxData* data, bool allowWarnings) final;
     bool OnWrite(const std::filesystem::path& path, CStippleboxData* data) final;
@@ -38,6 +51,5 @@ protected:
     bool WriteCommitted(const std::filesystem::path& path, const std::function<bool(CFile&)>& writer);
 
 private:
-    std::string m_readOpenError;
-    std::string m_writeOpenError;
+    SDescription m_description;
 };

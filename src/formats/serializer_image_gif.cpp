@@ -50,28 +50,12 @@ void PlaceFrame(const CGifImageInfo& frame, CStippleboxLayer& layer)
 }  // namespace
 
 CSerializerImageGif::CSerializerImageGif()
-    : CSerializerImageFile("ファイルのオープンに失敗しました。", "ファイルのオープンに失敗しました。")
+    : CSerializerImageFile({.label = "GIF - Graphics Interchange Format",
+                            .extension = ".gif",
+                            .storeFlags = kStoresSinglePicture,
+                            .readOpenError = "ファイルのオープンに失敗しました。",
+                            .writeOpenError = "ファイルのオープンに失敗しました。"})
 {
-}
-
-uint32_t CSerializerImageGif::GetFlags() const
-{
-    return kCanRead | kCanWrite;
-}
-
-bool CSerializerImageGif::GetFormat(int index, std::string& label, std::string& extension) const
-{
-    if (index != 0) {
-        return false;
-    }
-    label = "GIF - Graphics Interchange Format";
-    extension = ".gif";
-    return true;
-}
-
-uint32_t CSerializerImageGif::GetStoreFlags() const
-{
-    return kStoresSinglePicture;
 }
 
 bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool allowWarnings)

@@ -13,10 +13,6 @@ class CSerializerImageGif : public CSerializerImageFile {
 public:
     CSerializerImageGif();
 
-    uint32_t GetFlags() const override;
-    bool GetFormat(int index, std::string& label, std::string& extension) const override;
-    uint32_t GetStoreFlags() const override;
-
     // Writes all layers as an animated GIF, the backmost layer first, each
     // frame shown for its layer's delay and the animation repeated endlessly.
     bool WriteAnimation(const std::filesystem::path& path, const CStippleboxData* data);

@@ -85,52 +85,45 @@ void WriteToStream(png_structp png, png_bytep data, size_t length)
 
 void FlushStream(png_structp) {}
 
-// Owns libpng's read structures.
-class CPngReader {
+// Owns libpng's structures for one reading or one writing.
+class CPngStructures {
 public:
-    CPngReader()
+    enum class EDirection { Read, Write };
+
+    explicit CPngStructures(EDirection direction) : m_direction(direction)
     {
-        m_png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
+        m_png = direction == EDirection::Read
+                    ? png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning)
+                    : png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
         m_info = m_png != nullptr ? png_create_info_struct(m_png) : nullptr;
     }
-    ~CPngReader() { png_destroy_read_struct(&m_png, &m_info, nullptr); }
-    CPngReader(const CPngReader&) = delete;
-    CPngReader& operator=(const CPngReader&) = delete;
+    ~CPngStructures()
+    {
+        if (m_direction == EDirection::Read) {
+            png_destroy_read_struct(&m_png, &m_info, nullptr);
+        } else {
+            png_destroy_write_struct(&m_png, &m_info);
+        }
+    }
+    CPngStructures(const CPngStructures&) = delete;
+    CPngStructures& operator=(const CPngStructures&) = delete;
 
     bool IsCreated() const { return m_png != nullptr && m_info != nullptr; }
     png_structp png() const { return m_png; }
     png_infop info() const { return m_info; }
 
 private:
-    png_structp m_png = nullptr;
-    png_infop m_info = nullptr;
-};
-
-class CPngWriter {
-public:
-    CPngWriter()
-    {
-        m_png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
-        m_info = m_png != nullptr ? png_create_info_struct(m_png) : nullptr;
-    }
-    ~CPngWriter() { png_destroy_write_struct(&m_png, &m_info); }
-    CPngWriter(const CPngWriter&) = delete;
-    CPngWriter& operator=(const CPngWriter&) = delete;
-
-    bool IsCreated() const { return m_png != nullptr && m_info != nullptr; }
-    png_structp png() const { return m_png; }
-    png_infop info() const { return m_info; }
-
-private:
+    EDirection m_direction;
     png_structp m_png = nullptr;
     png_infop m_info = nullptr;
 };
 
 // The reading itself; the error text (possibly empty: libpng's own errors
 // have none) is left in *error.
+
 bool ReadPng(CFile& file, CSerializerImagePng::CImage& image, std::string* error)
 {
-    CPngReader reader;
+    CPngStructures reader(CPngStructures::EDirection::Read);
     if (!reader.IsCreated()) {
         *error = kStructuresFailedText;
         return false;
@@ -210,6 +203,14 @@ bool ReadPng(CFile& file, CSerializerImagePng::CImage& image, std::string* error
 
 }  // namespace
 
+CSerializerImagePng::CSerializerImagePng()
+    : CSerializerImageFile({.label = "PNG - Portable Network Graphics",
+                            .extension = ".png",
+                            .storeFlags = kStoresSinglePicture,
+                            .readOpenError = "ファイルのオープンに失敗",
+                            .writeOpenError = "ファイルをオープン出来ませんでした。"})
+{
+}
 bool CSerializerImagePng::CImageStippleboxData::Create(int width, int height, int, int)
 {
     return m_data->Create(width, height);
@@ -283,31 +284,6 @@ bool CSerializerImagePng::CImageDibSection::Check(int, int, int, std::string*)
 
 void CSerializerImagePng::CImageDibSection::SetTransparency(const uint8_t*, int) {}
 
-CSerializerImagePng::CSerializerImagePng()
-    : CSerializerImageFile("ファイルのオープンに失敗", "ファイルをオープン出来ませんでした。")
-{
-}
-
-uint32_t CSerializerImagePng::GetFlags() const
-{
-    return kCanRead | kCanWrite;
-}
-
-bool CSerializerImagePng::GetFormat(int index, std::string& label, std::string& extension) const
-{
-    if (index != 0) {
-        return false;
-    }
-    label = "PNG - Portable Network Graphics";
-    extension = ".png";
-    return true;
-}
-
-uint32_t CSerializerImagePng::GetStoreFlags() const
-{
-    return kStoresSinglePicture;
-}
-
 bool CSerializerImagePng::ReadImage(CFile& file, CImage& image, std::string* error)
 {
     std::string text;
@@ -342,7 +318,7 @@ bool CSerializerImagePng::OnReadFile(CFile& file, CStippleboxData* data, bool)
 
 bool CSerializerImagePng::OnWriteFile(CFile& file, CStippleboxData* data)
 {
-    CPngWriter writer;
+    CPngStructures writer(CPngStructures::EDirection::Write);
     if (!writer.IsCreated()) {
         SetErrorText(kStructuresFailedText);
         return false;

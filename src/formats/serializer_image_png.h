@@ -62,10 +62,6 @@ public:
 
     CSerializerImagePng();
 
-    uint32_t GetFlags() const override;
-    bool GetFormat(int index, std::string& label, std::string& extension) const override;
-    uint32_t GetStoreFlags() const override;
-
     // Reads a PNG from an open file into the sink. The error text goes to
     // *error when given, otherwise it is shown at once in an OK box.
     static bool ReadImage(CFile& file, CImage& image, std::string* error);

@@ -42,16 +42,10 @@ std::vector<uint8_t> MakeBmp(uint32_t headerSize, int width, int height, int bit
     return bytes;
 }
 
-struct SReadResult {
-    bool ok;
-    std::string error;
-};
-
-SReadResult Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+SReadOutcome Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
 {
     CSerializerImageBmp bmp;
-    const bool ok = ReadFromBytes(bmp, bytes, data);
-    return {ok, bmp.GetErrorText()};
+    return ReadOutcome(bmp, bytes, data);
 }
 
 std::vector<uint8_t> Row(std::initializer_list<int> bytes)
@@ -64,18 +58,6 @@ std::vector<uint8_t> Row(std::initializer_list<int> bytes)
 }
 
 }  // namespace
-
-TEST(BmpSerializer, SlotsNameTheFormat)
-{
-    CSerializerImageBmp bmp;
-    std::string label;
-    std::string extension;
-    ASSERT_TRUE(bmp.GetFormat(0, label, extension));
-    EXPECT_EQ(label, "BMP - ビットマップ");
-    EXPECT_EQ(extension, ".bmp");
-    EXPECT_EQ(bmp.GetFlags(), 3u);
-    EXPECT_EQ(bmp.GetStoreFlags(), 0u);
-}
 
 TEST(BmpSerializer, WritesAnUncompressed8BitBitmapBottomRowFirst)
 {
@@ -137,7 +119,7 @@ TEST(BmpSerializer, ReadsOs2HeadersWithShortTables)
 {
     CStippleboxData data;
     // Four three-byte entries fit before the pixels of this 8-bit file.
-    const SReadResult result = Read(MakeBmp(12, 2, 1, 8, 0, 4, Row({3, 1, 0, 0})), data);
+    const SReadOutcome result = Read(MakeBmp(12, 2, 1, 8, 0, 4, Row({3, 1, 0, 0})), data);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(3), (SPaletteColor{3, 6, 252}));
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(4), (SPaletteColor{0, 0, 0})) << "pixel bytes are not colours";
@@ -147,17 +129,16 @@ TEST(BmpSerializer, ReadsOs2HeadersWithShortTables)
 TEST(BmpSerializer, BoundsAColoursUsedCountAboveAPalette)
 {
     CStippleboxData data;
-    const SReadResult result = Read(MakeBmp(40, 1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
+    const SReadOutcome result = Read(MakeBmp(40, 1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(255), (SPaletteColor{255, 254, 0}));
 }
 
 TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
 {
-    CStippleboxData data;
     auto refusal = [&](const std::vector<uint8_t>& bytes) {
         CStippleboxData fresh;
-        const SReadResult result = Read(bytes, fresh);
+        const SReadOutcome result = Read(bytes, fresh);
         EXPECT_FALSE(result.ok);
         return result.error;
     };

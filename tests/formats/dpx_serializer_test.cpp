@@ -32,16 +32,10 @@ std::unique_ptr<CStippleboxData> MakeThreeLayers()
     return data;
 }
 
-struct SResult {
-    bool ok;
-    std::string error;
-};
-
-SResult Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+SReadOutcome Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
 {
     CSerializerImageDpx dpx;
-    const bool ok = ReadFromBytes(dpx, bytes, data);
-    return {ok, dpx.GetErrorText()};
+    return ReadOutcome(dpx, bytes, data);
 }
 
 }  // namespace
@@ -73,18 +67,6 @@ TEST(DpxRunLength, DecodingNeverWritesPastTheOutputAndNoticesShortCode)
     // Counts below 2 add nothing.
     EXPECT_TRUE(DecodeDpxRunLength(std::vector<uint8_t>{6, 6, 0, 6, 6}, output));
     EXPECT_EQ(output, (std::vector<uint8_t>{6, 6, 6, 6}));
-}
-
-TEST(DpxSerializer, SlotsNameTheFormat)
-{
-    CSerializerImageDpx dpx;
-    std::string label;
-    std::string extension;
-    ASSERT_TRUE(dpx.GetFormat(0, label, extension));
-    EXPECT_EQ(label, "DPX - Pelmark標準イメージ");
-    EXPECT_EQ(extension, ".dpx");
-    EXPECT_EQ(dpx.GetFlags(), 3u);
-    EXPECT_EQ(dpx.GetStoreFlags(), 1u);
 }
 
 TEST(DpxSerializer, WritesTheHeaderPaletteLayersAndTrailer)
@@ -143,7 +125,7 @@ TEST(DpxSerializer, LayersComeBackInOrderWithNamesVisibilityAndDelays)
     EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[kFirstLayer + 32]), "\x94\x77\x8C\x69?") << "backmost first";
 
     CStippleboxData back;
-    const SResult result = Read(bytes, back);
+    const SReadOutcome result = Read(bytes, back);
     ASSERT_TRUE(result.ok) << result.error;
     const CStippleboxLayerPtrArray& layers = *back.GetLayers();
     ASSERT_EQ(layers.GetSize(), 3);
@@ -194,7 +176,7 @@ TEST(DpxSerializer, CompressedMaskDataIsSkipped)
     StoreDword(header + 16, 5);
     bytes.insert(bytes.begin() + kFirstLayer + 384 + pixelSize, {1, 2, 3, 4, 5});
     CStippleboxData back;
-    const SResult result = Read(bytes, back);
+    const SReadOutcome result = Read(bytes, back);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(back.GetLayers()->GetSize(), 3);
     EXPECT_EQ(back.GetLayers()->GetAt(0)->GetLayerName(), u"前面");
@@ -208,7 +190,7 @@ TEST(DpxSerializer, RefusesBrokenFilesWithTheirReason)
     CStippleboxData back;
     auto refusal = [&](std::vector<uint8_t> bytes) {
         CStippleboxData fresh;
-        const SResult result = Read(bytes, fresh);
+        const SReadOutcome result = Read(bytes, fresh);
         EXPECT_FALSE(result.ok);
         return result.error;
     };

@@ -87,19 +87,6 @@ std::unique_ptr<CStippleboxData> MakeAnimation()
 
 }  // namespace
 
-TEST(GifSerializer, SlotsNameTheFormat)
-{
-    CSerializerImageGif gif;
-    std::string label;
-    std::string extension;
-    ASSERT_TRUE(gif.GetFormat(0, label, extension));
-    EXPECT_EQ(label, "GIF - Graphics Interchange Format");
-    EXPECT_EQ(extension, ".gif");
-    EXPECT_FALSE(gif.GetFormat(1, label, extension));
-    EXPECT_EQ(gif.GetFlags(), 3u);
-    EXPECT_EQ(gif.GetStoreFlags(), 2u);
-}
-
 TEST(GifSerializer, AOneLayerDocumentIsAPlainGif89aWithTheWholePalette)
 {
     auto data = MakeRandomPicture(7, 3, 256, 1);

@@ -53,16 +53,10 @@ std::vector<uint8_t> MakePng(int width, int height, int bitDepth, int colorType,
     return bytes;
 }
 
-struct SResult {
-    bool ok;
-    std::string error;
-};
-
-SResult Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+SReadOutcome Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
 {
     CSerializerImagePng serializer;
-    const bool ok = ReadFromBytes(serializer, bytes, data);
-    return {ok, serializer.GetErrorText()};
+    return ReadOutcome(serializer, bytes, data);
 }
 
 bool HasChunk(const std::vector<uint8_t>& bytes, const char* name)
@@ -71,18 +65,6 @@ bool HasChunk(const std::vector<uint8_t>& bytes, const char* name)
 }
 
 }  // namespace
-
-TEST(PngSerializer, SlotsNameTheFormat)
-{
-    CSerializerImagePng serializer;
-    std::string label;
-    std::string extension;
-    ASSERT_TRUE(serializer.GetFormat(0, label, extension));
-    EXPECT_EQ(label, "PNG - Portable Network Graphics");
-    EXPECT_EQ(extension, ".png");
-    EXPECT_EQ(serializer.GetFlags(), 3u);
-    EXPECT_EQ(serializer.GetStoreFlags(), 2u);
-}
 
 TEST(PngSerializer, WritesAnEightBitPaletteImageWithTheWholePalette)
 {
@@ -107,7 +89,7 @@ TEST(PngSerializer, WritesAnEightBitPaletteImageWithTheWholePalette)
 TEST(PngSerializer, ReadsPackedPalettesAndFillsTheRestBlack)
 {
     CStippleboxData data;
-    const SResult result = Read(MakePng(5, 2, 4, PNG_COLOR_TYPE_PALETTE, 16), data);
+    const SReadOutcome result = Read(MakePng(5, 2, 4, PNG_COLOR_TYPE_PALETTE, 16), data);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 0);
     EXPECT_EQ(data.GetCurrentLayer()->GetPixel(4, 1), 9);
@@ -142,7 +124,7 @@ TEST(PngSerializer, RefusesWhatADocumentCannotHold)
     EXPECT_EQ(Read(MakePng(1025, 1, 8, PNG_COLOR_TYPE_PALETTE, 2), data).error, "キャンバスサイズが大きすぎです。");
 
     const std::vector<uint8_t> good = MakePng(20, 20, 8, PNG_COLOR_TYPE_PALETTE, 4);
-    const SResult cut = Read(std::vector<uint8_t>(good.begin(), good.end() - 30), data);
+    const SReadOutcome cut = Read(std::vector<uint8_t>(good.begin(), good.end() - 30), data);
     EXPECT_FALSE(cut.ok);
     EXPECT_EQ(cut.error, "ファイル の終わりを越えて読み込もうとしました。");
     std::vector<uint8_t> broken = good;

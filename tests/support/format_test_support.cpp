@@ -43,6 +43,12 @@ bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes,
     return serializer.ReadFrom(file, &data, allowWarnings);
 }
 
+SReadOutcome ReadOutcome(CSerializerImageFile& serializer, const std::vector<uint8_t>& bytes, CStippleboxData& data)
+{
+    const bool ok = ReadFromBytes(serializer, bytes, data);
+    return {ok, serializer.GetErrorText()};
+}
+
 std::vector<uint8_t> WriteToBytes(CSerializerImageFile& serializer, CStippleboxData& data)
 {
     CMemFile file;

@@ -31,6 +31,13 @@ void SaveFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>
 // Reads a file image held in memory through the serializer.
 bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,
                    bool allowWarnings = false);
+// What reading gave: success, or the stored error text.
+struct SReadOutcome {
+    bool ok;
+    std::string error;
+};
+SReadOutcome ReadOutcome(CSerializerImageFile& serializer, const std::vector<uint8_t>& bytes, CStippleboxData& data);
+
 // The bytes the serializer writes for the document.
 std::vector<uint8_t> WriteToBytes(CSerializerImageFile& serializer, CStippleboxData& data);
 
