@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the fuzz programs of the picture readers with clang and runs each for
 # a bounded time (seconds per program, 20 when not given), starting from the
-# shared corpus and the seeds in fuzz/seeds. Exits non-zero on any find.
+# shared corpus and the seeds in fuzz/seeds. Exits non-zero on any find,
+# including any single allocation above 512 MiB.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
@@ -22,7 +23,7 @@ for format in gif png bmp dpx; do
   # New inputs go to the scratch folder; the seed folders are only read.
   # shellcheck disable=SC2086
   log="$build/fuzz_$format.log"
-  if "$build/fuzz/fuzz_$format" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  if "$build/fuzz/fuzz_$format" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=512 \
     -print_final_stats=1 -artifact_prefix="$build/crash-$format-" "$work" $seeds >"$log" 2>&1; then
     grep -E '^(Done|stat::number_of_executed_units)' "$log" || true
   else

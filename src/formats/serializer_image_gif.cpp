@@ -63,10 +63,19 @@ bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool al
     CGifInfo info;
     try {
         const std::vector<uint8_t> bytes = ReadWholeFile(file);
-        CGifFile gif;
-        gif.SetDecodedFrameLimit(1);
-        if (!gif.Read(bytes, info, allowWarnings)) {
-            SetErrorText(gif.GetErrorText());
+        auto parse = [&](size_t decodedFrames, bool warnings) {
+            info = CGifInfo();
+            CGifFile gif;
+            gif.SetDecodedFrameLimit(decodedFrames);
+            if (!gif.Read(bytes, info, warnings)) {
+                SetErrorText(gif.GetErrorText());
+                return false;
+            }
+            return true;
+        };
+        // The layout comes first, so that no pixel is decoded for a screen
+        // or a first frame the canvas cannot hold.
+        if (!parse(0, false) || !CheckSizes(info) || !parse(1, allowWarnings)) {
             return false;
         }
     } catch (const CException& exception) {
@@ -78,11 +87,6 @@ bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool al
     }
     if (info.frames.size() >= 2 && allowWarnings) {
         ShowMessageBox("アニメーションGIFの読み込みは未対応です。\n最初のフレームのみ読み込みます。");
-    }
-    std::string error;
-    if (!CheckCanvasSize(info.width, info.height, &error)) {
-        SetErrorText(error);
-        return false;
     }
 
     const CGifImageInfo& frame = *info.frames.front();
@@ -98,6 +102,19 @@ bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool al
     for (int i = 0; i < CStippleboxPalette::kEntryCount; ++i) {
         const RGBQUAD entry = i < int(table.size()) ? table[i] : RGBQUAD{};
         palette.SetColor(i, {entry.rgbBlue, entry.rgbGreen, entry.rgbRed});
+    }
+    return true;
+}
+
+bool CSerializerImageGif::CheckSizes(const CGifInfo& info)
+{
+    // The screen becomes the canvas; the first frame lies on it.
+    const CGifImageInfo& frame = *info.frames.front();
+    std::string error;
+    if (!CheckCanvasSize(info.width, info.height, &error) ||
+        !CheckCanvasSize(frame.GetWidth(), frame.GetHeight(), &error)) {
+        SetErrorText(error);
+        return false;
     }
     return true;
 }

@@ -132,6 +132,10 @@ bool ReadPng(CFile& file, CSerializerImagePng::CImage& image, std::string* error
     png_infop info = reader.info();
     SPngStream stream{&file, {}};
     png_set_read_fn(png, &stream, ReadFromStream);
+    // Only the image, its palette and transparency matter. Every other chunk
+    // is passed over unread, so no chunk length from the file decides how
+    // much memory libpng takes.
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
 
     png_uint_32 width = 0;
     png_uint_32 height = 0;

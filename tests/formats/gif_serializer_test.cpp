@@ -394,4 +394,9 @@ TEST(GifFile, BrokenFilesAreRefusedWithTheirReason)
     CStippleboxData data;
     EXPECT_FALSE(ReadFromBytes(gif, WriteInfo(wide), data));
     EXPECT_EQ(gif.GetErrorText(), "キャンバスサイズが大きすぎです。");
+    // So must the first frame, before any of it is decoded.
+    wide.width = 8;
+    wide.height = 8;
+    EXPECT_FALSE(ReadFromBytes(gif, WriteInfo(wide), data));
+    EXPECT_EQ(gif.GetErrorText(), "キャンバスサイズが大きすぎです。");
 }
