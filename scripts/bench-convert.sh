@@ -16,7 +16,7 @@ magick=/usr/bin/convert
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-input="$work/layers.dpx"
+input="$work/layers.sbx"
 "$root/build/bench/bench/make-pixel-art" "$input" 256 256 64
 "$convert_tool" "$input" --export-layers "$work/frame.bmp"
 

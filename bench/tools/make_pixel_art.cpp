@@ -3,14 +3,10 @@
 // input of the command-line benchmarks.
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 #include "formats/document_export.h"
-#include "formats/serializer_image_bmp.h"
-#include "formats/serializer_image_dpx.h"
-#include "formats/serializer_image_gif.h"
-#include "formats/serializer_image_png.h"
 #include "formats/serializer_list.h"
+#include "formats/standard_serializers.h"
 #include "model/stipplebox_data.h"
 #include "support/pixel_art.h"
 
@@ -21,10 +17,7 @@ int main(int argc, char** argv)
         return 2;
     }
     CSerializerList serializers;
-    serializers.AddTail(std::make_unique<CSerializerImagePng>());
-    serializers.AddTail(std::make_unique<CSerializerImageGif>());
-    serializers.AddTail(std::make_unique<CSerializerImageBmp>());
-    serializers.AddTail(std::make_unique<CSerializerImageDpx>());
+    AddStandardSerializers(serializers);
     auto* serializer = dynamic_cast<CSerializerImage*>(serializers.Find(argv[1], CSerializer::kCanWrite));
     if (serializer == nullptr) {
         std::fprintf(stderr, "no format for %s\n", argv[1]);

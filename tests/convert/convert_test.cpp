@@ -8,22 +8,14 @@
 #include "formats/serializer_image_dpx.h"
 #include "formats/serializer_image_gif.h"
 #include "formats/serializer_image_png.h"
+#include "formats/serializer_image_sbx.h"
 #include "formats/serializer_list.h"
+#include "formats/standard_serializers.h"
 #include "formats/gif_file.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
 
 namespace {
-
-CSerializerList MakeFormats()
-{
-    CSerializerList list;
-    list.AddTail(std::make_unique<CSerializerImagePng>());
-    list.AddTail(std::make_unique<CSerializerImageGif>());
-    list.AddTail(std::make_unique<CSerializerImageBmp>());
-    list.AddTail(std::make_unique<CSerializerImageDpx>());
-    return list;
-}
 
 struct SRun {
     int status;
@@ -33,7 +25,8 @@ struct SRun {
 
 SRun RunTool(std::vector<std::string> arguments)
 {
-    const CSerializerList formats = MakeFormats();
+    CSerializerList formats;
+    AddStandardSerializers(formats);
     std::ostringstream out;
     std::ostringstream err;
     const int status = RunConvert(arguments, formats, out, err);
@@ -60,9 +53,9 @@ std::filesystem::path MakeLayeredFile(const CTemporaryDirectory& folder)
     for (int i = 0; i < 256; ++i) {
         data.GetCurrentPalette()->SetColor(i, {static_cast<uint8_t>(i), 0, 0});
     }
-    const std::filesystem::path path = folder / "layers.dpx";
-    CSerializerImageDpx dpx;
-    EXPECT_TRUE(dpx.Write(path, &data));
+    const std::filesystem::path path = folder / "layers.sbx";
+    CSerializerImageSbx sbx;
+    EXPECT_TRUE(sbx.Write(path, &data));
     return path;
 }
 

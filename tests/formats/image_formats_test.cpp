@@ -4,6 +4,9 @@
 #include "formats/serializer_image_dpx.h"
 #include "formats/serializer_image_gif.h"
 #include "formats/serializer_image_png.h"
+#include "formats/serializer_list.h"
+#include "formats/standard_serializers.h"
+#include "platform/headless_file_dialog.h"
 
 TEST(ImageFormats, EachNamesItsFormatAndWhatItKeeps)
 {
@@ -28,4 +31,35 @@ TEST(ImageFormats, EachNamesItsFormatAndWhatItKeeps)
         EXPECT_EQ(format.serializer->GetFlags(), 3u) << format.label;
         EXPECT_EQ(format.serializer->GetStoreFlags(), format.storeFlags) << format.label;
     }
+}
+
+TEST(ImageFormats, TheStandardListOffersAllFiveInTheirOrder)
+{
+    CSerializerList list;
+    AddStandardSerializers(list);
+    ASSERT_EQ(list.GetCount(), 5);
+    EXPECT_EQ(list.BuildOpenFilter(),
+              "全ての画像形式|*.sbx;*.png;*.gif;*.bmp;*.dpx|"
+              "sbx - Stipple Box 2形式|*.sbx|PNG - Portable Network Graphics|*.png|"
+              "GIF - Graphics Interchange Format|*.gif|BMP - ビットマップ|*.bmp|DPX - Pelmark標準イメージ|*.dpx||");
+    EXPECT_EQ(list.BuildSaveFilter(),
+              "sbx - Stipple Box 2形式|*.sbx|PNG - Portable Network Graphics|*.png|"
+              "GIF - Graphics Interchange Format|*.gif|BMP - ビットマップ|*.bmp|DPX - Pelmark標準イメージ|*.dpx||");
+    EXPECT_NE(dynamic_cast<CSerializerImagePng*>(list.Find("/pictures/cat.PNG", 1)), nullptr);
+    EXPECT_NE(dynamic_cast<CSerializerImageGif*>(list.Find("cat.gif", 2)), nullptr);
+    EXPECT_NE(dynamic_cast<CSerializerImageBmp*>(list.Find("cat.Bmp", 2)), nullptr);
+    EXPECT_NE(dynamic_cast<CSerializerImageDpx*>(list.Find("cat.dpx", 1)), nullptr);
+    EXPECT_EQ(list.Find("/pictures.d/cat", 1), nullptr);
+
+    // The save dialog preselects the default path's format.
+    CHeadlessFileDialog dialog;
+    IFileDialog* previous = &GetFileDialog();
+    SetFileDialog(&dialog);
+    dialog.QueueAnswer(std::filesystem::path("/pictures/b.bmp"));
+    EXPECT_EQ(list.GetSavePath("/pictures/a.gif"), std::filesystem::path("/pictures/b.bmp"));
+    SetFileDialog(previous);
+    ASSERT_EQ(dialog.GetRequests().size(), 1u);
+    EXPECT_EQ(dialog.GetRequests()[0].selectedFilter, 3);
+    EXPECT_EQ(dialog.GetRequests()[0].initialFileName, "/pictures/a");
+    EXPECT_EQ(list.FindSaveFilterIndex("x.DPX"), 5);
 }
