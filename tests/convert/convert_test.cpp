@@ -14,6 +14,7 @@
 #include "formats/gif_file.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ SRun RunTool(std::vector<std::string> arguments)
 
 // A three-layer file: the back layer all 1, the middle one 2 on the left
 // half over background colour 0, the front one 3 in the first pixel.
-std::filesystem::path MakeLayeredFile(const CTemporaryDirectory& folder)
+std::filesystem::path MakeLayeredFile(const CScratchDirectory& folder)
 {
     CStippleboxData data;
     data.Create(4, 2);
@@ -84,7 +85,7 @@ TEST(Convert, HelpAndUsage)
 
 TEST(Convert, MergesLayersLikeTheEditorAndListsWhatIsLost)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     const std::filesystem::path in = MakeLayeredFile(folder);
     const SRun run = RunTool({in.string(), (folder / "flat.png").string()});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -101,7 +102,7 @@ TEST(Convert, MergesLayersLikeTheEditorAndListsWhatIsLost)
 
 TEST(Convert, ExportsNumberedLayersAndTheAnimation)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     const std::filesystem::path in = MakeLayeredFile(folder);
     ASSERT_EQ(RunTool({in.string(), "--export-layers", (folder / "frame.bmp").string()}).status, 0);
     CSerializerImageBmp bmp;
@@ -114,14 +115,14 @@ TEST(Convert, ExportsNumberedLayersAndTheAnimation)
     ASSERT_EQ(RunTool({in.string(), "--export-gif", (folder / "anim.gif").string()}).status, 0);
     CGifInfo info;
     CGifFile gif;
-    ASSERT_TRUE(gif.Read(LoadFileBytes(folder / "anim.gif"), info, false));
+    ASSERT_TRUE(gif.Read(AsBytes(ReadFileBytes(folder / "anim.gif")), info, false));
     ASSERT_EQ(info.frames.size(), 3u);
     EXPECT_EQ(info.frames[2]->delay, 4);
 }
 
 TEST(Convert, InfoDescribesTheDocument)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     const SRun run = RunTool({"--info", MakeLayeredFile(folder).string()});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
@@ -137,7 +138,7 @@ TEST(Convert, InfoDescribesTheDocument)
 
 TEST(Convert, FailuresPrintTheProgramsOwnTextsAndLeaveTheOldFile)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     const std::filesystem::path in = MakeLayeredFile(folder);
     const SRun unknownIn = RunTool({(folder / "a.jpeg").string(), (folder / "b.png").string()});
     EXPECT_EQ(unknownIn.status, 1);
@@ -147,12 +148,12 @@ TEST(Convert, FailuresPrintTheProgramsOwnTextsAndLeaveTheOldFile)
     EXPECT_EQ(unknownOut.status, 1);
     EXPECT_EQ(unknownOut.err, "ファイル形式が判別できませんでした。\n");
 
-    SaveFileBytes(folder / "broken.gif", {'G', 'I', 'F', '8', '9', 'a', 1});
-    SaveFileBytes(folder / "old.png", {1, 2, 3});
+    WriteFileBytes(folder / "broken.gif", "GIF89a\x01");
+    WriteFileBytes(folder / "old.png", "old");
     const SRun broken = RunTool({(folder / "broken.gif").string(), (folder / "old.png").string()});
     EXPECT_EQ(broken.status, 1);
     EXPECT_EQ(broken.err, "ファイルが途中で終わっています。\n\n" + (folder / "broken.gif").string() + "\n");
-    EXPECT_EQ(LoadFileBytes(folder / "old.png"), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(ReadFileBytes(folder / "old.png"), "old");
 
     const SRun noFolder = RunTool({in.string(), (folder / "none" / "x.bmp").string()});
     EXPECT_EQ(noFolder.status, 1);
@@ -163,7 +164,7 @@ TEST(Convert, FailuresPrintTheProgramsOwnTextsAndLeaveTheOldFile)
 
 TEST(Convert, TheProgramRunsOnItsOwn)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     const std::filesystem::path in = MakeLayeredFile(folder);
     const std::string program = STIPPLEBOX_CONVERT_PROGRAM;
     EXPECT_EQ(std::system((program + " --help > /dev/null").c_str()), 0);

@@ -4,6 +4,7 @@
 #include "formats/serializer_image_bmp.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 
 namespace {
 
@@ -163,7 +164,7 @@ TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
 
 TEST(BmpSerializer, FileOpenFailuresHaveTheirOwnTexts)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     CSerializerImageBmp bmp;
     CStippleboxData data;
     EXPECT_FALSE(bmp.Read(folder / "none.bmp", &data, true));

@@ -14,6 +14,7 @@
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 #include "support/sha256.h"
 
 namespace {
@@ -80,7 +81,7 @@ int CountPaletteEntries(const SEntry& entry)
                    ? sink.m_count
                    : -1;
     }
-    const std::vector<uint8_t> bytes = LoadFileBytes(path);
+    const std::vector<uint8_t> bytes = AsBytes(ReadFileBytes(path));
     if (extension == ".gif") {
         CGifFile gif;
         gif.SetDecodedFrameLimit(1);

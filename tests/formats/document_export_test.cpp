@@ -7,6 +7,7 @@
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ TEST(DocumentExport, OneLayerFormatsGetTheMergedPictureAndTheLayersComeBack)
     EXPECT_THROW(WriteDocument(format, "x.img", *data), CFileException);
     EXPECT_EQ(data->GetLayers()->GetSize(), 3) << "a failed write puts the layers back too";
 
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     CSerializerImageDpx dpx;
     ASSERT_TRUE(WriteDocument(dpx, folder / "keep.dpx", *data));
     CStippleboxData back;
@@ -124,7 +125,7 @@ TEST(DocumentExport, NumberedFilesAreNamedFromThePathBackmostFirst)
     EXPECT_EQ(failed, "/out/pic_001.bmp");
     EXPECT_EQ(failing.paths.size(), 2u) << "the export stops at the failure";
 
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     CSerializerImageBmp bmp;
     ASSERT_TRUE(ExportNumberedLayers(bmp, folder / "p.bmp", *data, &failed));
     CStippleboxData back;

@@ -6,6 +6,7 @@
 #include "formats/serializer_image_gif.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 #include "support/headless_message_box_scope.h"
 
 namespace {
@@ -151,7 +152,7 @@ TEST(GifSerializer, TheAnimationHasEveryLayerBackmostFirstWithDelaysInHundredths
 TEST(GifSerializer, TheAnimationWriterClearsItsErrorAndCommitsOnlyOnSuccess)
 {
     CHeadlessMessageBoxScope boxes;
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     auto data = MakeAnimation();
     CSerializerImageGif gif;
     EXPECT_FALSE(gif.Write(folder / "missing" / "a.gif", data.get()));

@@ -17,6 +17,7 @@
 #include "formats/serializer_image_png.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 
 namespace {
 
@@ -211,7 +212,7 @@ TEST(Interchange, OtherToolsReadWhatThisProgramWrites)
     if (!HasTool(Convert())) {
         GTEST_SKIP() << "ImageMagick is not installed";
     }
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     auto data = MakeBlockyPicture(37, 23, 11);
     for (const char* name : {"out.png", "out.gif", "out.bmp"}) {
         auto serializer = SerializerFor(name);
@@ -237,7 +238,7 @@ TEST(Interchange, OtherToolsPlayTheExportedAnimation)
     if (!HasTool(Convert())) {
         GTEST_SKIP() << "ImageMagick is not installed";
     }
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     auto data = MakeBlockyPicture(20, 10, 3);
     CStippleboxLayerPtrArray& layers = *data->GetLayers();
     for (int i = 1; i < 3; ++i) {

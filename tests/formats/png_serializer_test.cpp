@@ -6,6 +6,7 @@
 #include "model/dib_section.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
+#include "support/scratch_directory.h"
 #include "support/headless_message_box_scope.h"
 
 namespace {
@@ -187,7 +188,7 @@ TEST(PngSerializer, MemoryBlocksLoadIntoSurfacesIncludingRgb)
 
 TEST(PngSerializer, FileOpenFailuresHaveTheirOwnTexts)
 {
-    CTemporaryDirectory folder;
+    CScratchDirectory folder;
     CSerializerImagePng serializer;
     CStippleboxData data;
     EXPECT_FALSE(serializer.Read(folder / "none.png", &data, true));

@@ -2,38 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #include "formats/serializer_image_file.h"
 #include "model/stipplebox_data.h"
 
-CTemporaryDirectory::CTemporaryDirectory()
+std::vector<uint8_t> AsBytes(const std::string& text)
 {
-    std::string pattern = (std::filesystem::temp_directory_path() / "stipplebox-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary folder");
-    }
-    m_path = pattern;
-}
-
-CTemporaryDirectory::~CTemporaryDirectory()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-}
-
-std::vector<uint8_t> LoadFileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void SaveFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return {text.begin(), text.end()};
 }
 
 bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,

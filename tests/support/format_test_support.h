@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,24 +8,8 @@
 class CSerializerImageFile;
 class CStippleboxData;
 
-// A folder of its own under the system's temporary folder, removed with
-// everything in it when the object goes.
-class CTemporaryDirectory {
-public:
-    CTemporaryDirectory();
-    ~CTemporaryDirectory();
-    CTemporaryDirectory(const CTemporaryDirectory&) = delete;
-    CTemporaryDirectory& operator=(const CTemporaryDirectory&) = delete;
-
-    const std::filesystem::path& GetPath() const { return m_path; }
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::vector<uint8_t> LoadFileBytes(const std::filesystem::path& path);
-void SaveFileBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+// The bytes of a text read from a file.
+std::vector<uint8_t> AsBytes(const std::string& text);
 
 // Reads a file image held in memory through the serializer.
 bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,
