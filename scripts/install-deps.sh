@@ -5,8 +5,8 @@ set -eu
 
 editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev fonts-noto-cjk"
 # The image tools read back what the editor writes and make the interchange
-# fixtures; clang builds the fuzz targets.
-tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick giflib-tools pngcheck clang libclang-rt-dev"
+# fixtures; nettle hashes the corpus pictures; clang builds the fuzz targets.
+tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick giflib-tools pngcheck nettle-dev clang libclang-rt-dev"
 # giflib is the reference the GIF benchmarks measure against.
 bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev libgif-dev imagemagick"
 

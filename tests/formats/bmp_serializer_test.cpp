@@ -4,7 +4,6 @@
 #include "formats/serializer_image_bmp.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
-#include "support/scratch_directory.h"
 
 namespace {
 
@@ -160,16 +159,4 @@ TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
     StoreDword(&offsetPastEnd[10], 0xFFFFFFF0);
     EXPECT_EQ(refusal(offsetPastEnd), "画像データがファイルの範囲外にあります。");
     EXPECT_EQ(refusal({'B', 'M', 0, 0}), "ファイルが途中で終わっています。");
-}
-
-TEST(BmpSerializer, FileOpenFailuresHaveTheirOwnTexts)
-{
-    CScratchDirectory folder;
-    CSerializerImageBmp bmp;
-    CStippleboxData data;
-    EXPECT_FALSE(bmp.Read(folder / "none.bmp", &data, true));
-    EXPECT_EQ(bmp.GetErrorText(), "ファイルのオープンに失敗しました。");
-    auto picture = MakeRandomPicture(2, 2, 4, 1);
-    EXPECT_FALSE(bmp.Write(folder / "none" / "a.bmp", picture.get()));
-    EXPECT_EQ(bmp.GetErrorText(), "ファイルを開けませんでした。");
 }

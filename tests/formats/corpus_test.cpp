@@ -2,7 +2,9 @@
 // marked `load` opens with the listed size, colour table and indices, every
 // file marked `refuse` is refused with a message, and nothing crashes.
 #include <gtest/gtest.h>
+#include <nettle/sha2.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -15,7 +17,6 @@
 #include "platform/exceptions.h"
 #include "support/format_test_support.h"
 #include "support/scratch_directory.h"
-#include "support/sha256.h"
 
 namespace {
 
@@ -125,24 +126,25 @@ SOutcome ReadEntry(const SEntry& entry, CStippleboxData& data)
     }
 }
 
+// The SHA-256 of the index bytes, top row first, in hexadecimal.
 std::string IndexHash(const CStippleboxData& data)
 {
     const CStippleboxLayer& layer = *data.GetCurrentLayer();
-    return Sha256Hex({layer.GetPixels(), size_t(layer.GetWidth()) * size_t(layer.GetHeight())});
+    sha256_ctx context;
+    sha256_init(&context);
+    sha256_update(&context, size_t(layer.GetWidth()) * size_t(layer.GetHeight()), layer.GetPixels());
+    uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&context, sizeof digest, digest);
+    std::string hex;
+    for (const uint8_t byte : digest) {
+        char digits[3];
+        std::snprintf(digits, sizeof digits, "%02x", byte);
+        hex += digits;
+    }
+    return hex;
 }
 
 }  // namespace
-
-TEST(Sha256, MatchesThePublishedDigests)
-{
-    EXPECT_EQ(Sha256Hex({}), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
-    const std::string abc = "abc";
-    EXPECT_EQ(Sha256Hex({reinterpret_cast<const uint8_t*>(abc.data()), abc.size()}),
-              "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-    const std::string twoBlocks = "abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq";
-    EXPECT_EQ(Sha256Hex({reinterpret_cast<const uint8_t*>(twoBlocks.data()), twoBlocks.size()}),
-              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
-}
 
 TEST(Corpus, EveryFileGivesItsListedOutcome)
 {

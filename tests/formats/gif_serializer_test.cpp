@@ -155,7 +155,7 @@ TEST(GifSerializer, TheAnimationWriterClearsItsErrorAndCommitsOnlyOnSuccess)
     CScratchDirectory folder;
     auto data = MakeAnimation();
     CSerializerImageGif gif;
-    EXPECT_FALSE(gif.Write(folder / "missing" / "a.gif", data.get()));
+    EXPECT_FALSE(gif.WriteAnimation(folder / "missing" / "a.gif", data.get()));
     EXPECT_EQ(gif.GetErrorText(), "ファイルのオープンに失敗しました。");
     ASSERT_TRUE(gif.WriteAnimation(folder / "a.gif", data.get()));
     EXPECT_EQ(gif.GetErrorText(), "");

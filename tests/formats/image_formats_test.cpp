@@ -6,21 +6,32 @@
 #include "formats/serializer_image_png.h"
 #include "formats/serializer_list.h"
 #include "formats/standard_serializers.h"
+#include "model/stipplebox_data.h"
 #include "platform/headless_file_dialog.h"
+#include "support/scratch_directory.h"
 
-TEST(ImageFormats, EachNamesItsFormatAndWhatItKeeps)
+TEST(ImageFormats, EachNamesItsFormatWhatItKeepsAndItsOpenFailures)
 {
     const struct {
         std::unique_ptr<CSerializerImage> serializer;
         const char* label;
         const char* extension;
         uint32_t storeFlags;
+        const char* readOpenError;
+        const char* writeOpenError;
     } kFormats[] = {
-        {std::make_unique<CSerializerImagePng>(), "PNG - Portable Network Graphics", ".png", 2},
-        {std::make_unique<CSerializerImageGif>(), "GIF - Graphics Interchange Format", ".gif", 2},
-        {std::make_unique<CSerializerImageBmp>(), "BMP - ビットマップ", ".bmp", 0},
-        {std::make_unique<CSerializerImageDpx>(), "DPX - Pelmark標準イメージ", ".dpx", 1},
+        {std::make_unique<CSerializerImagePng>(), "PNG - Portable Network Graphics", ".png", 2,
+         "ファイルのオープンに失敗", "ファイルをオープン出来ませんでした。"},
+        {std::make_unique<CSerializerImageGif>(), "GIF - Graphics Interchange Format", ".gif", 2,
+         "ファイルのオープンに失敗しました。", "ファイルのオープンに失敗しました。"},
+        {std::make_unique<CSerializerImageBmp>(), "BMP - ビットマップ", ".bmp", 0, "ファイルのオープンに失敗しました。",
+         "ファイルを開けませんでした。"},
+        {std::make_unique<CSerializerImageDpx>(), "DPX - Pelmark標準イメージ", ".dpx", 1,
+         "ファイルのオープンに失敗しました。", "ファイルのオープンに失敗しました。"},
     };
+    CScratchDirectory folder;
+    CStippleboxData picture;
+    picture.Create(2, 2);
     for (const auto& format : kFormats) {
         std::string label;
         std::string extension;
@@ -30,6 +41,16 @@ TEST(ImageFormats, EachNamesItsFormatAndWhatItKeeps)
         EXPECT_FALSE(format.serializer->GetFormat(1, label, extension)) << "one format each";
         EXPECT_EQ(format.serializer->GetFlags(), 3u) << format.label;
         EXPECT_EQ(format.serializer->GetStoreFlags(), format.storeFlags) << format.label;
+
+        CStippleboxData data;
+        EXPECT_FALSE(format.serializer->Read(folder / ("none" + extension), &data, true));
+        EXPECT_EQ(format.serializer->GetErrorText(), format.readOpenError);
+        EXPECT_FALSE(format.serializer->Write(folder / "none" / ("a" + extension), &picture));
+        EXPECT_EQ(format.serializer->GetErrorText(), format.writeOpenError);
+        // A later success starts with an empty text.
+        ASSERT_TRUE(format.serializer->Write(folder / ("a" + extension), &picture));
+        EXPECT_EQ(format.serializer->GetErrorText(), "");
+        EXPECT_TRUE(format.serializer->Read(folder / ("a" + extension), &data, true));
     }
 }
 

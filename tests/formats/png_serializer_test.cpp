@@ -6,7 +6,6 @@
 #include "model/dib_section.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
-#include "support/scratch_directory.h"
 #include "support/headless_message_box_scope.h"
 
 namespace {
@@ -184,20 +183,4 @@ TEST(PngSerializer, MemoryBlocksLoadIntoSurfacesIncludingRgb)
     EXPECT_FALSE(CSerializerImagePng::ReadImage(rgb, documentSink, nullptr));
     ASSERT_EQ(boxes->GetRecords().size(), 1u);
     EXPECT_EQ(boxes->GetRecords()[0].text, "256色を超える画像は未対応です。");
-}
-
-TEST(PngSerializer, FileOpenFailuresHaveTheirOwnTexts)
-{
-    CScratchDirectory folder;
-    CSerializerImagePng serializer;
-    CStippleboxData data;
-    EXPECT_FALSE(serializer.Read(folder / "none.png", &data, true));
-    EXPECT_EQ(serializer.GetErrorText(), "ファイルのオープンに失敗");
-    auto picture = MakeRandomPicture(2, 2, 4, 1);
-    EXPECT_FALSE(serializer.Write(folder / "none" / "a.png", picture.get()));
-    EXPECT_EQ(serializer.GetErrorText(), "ファイルをオープン出来ませんでした。");
-    ASSERT_TRUE(serializer.Write(folder / "a.png", picture.get()));
-    CStippleboxData back;
-    ASSERT_TRUE(serializer.Read(folder / "a.png", &back, true));
-    EXPECT_TRUE(SameColors(*picture, back));
 }
