@@ -16,7 +16,6 @@
 namespace {
 
 constexpr size_t kFileHeaderSize = 160;
-constexpr size_t kTextBlockSize = 128;
 constexpr uint32_t kHeaderWord = 0x2110;
 constexpr uint32_t kFileHasPalette = 0x1;
 constexpr size_t kPaletteBlockSize = 1024;
