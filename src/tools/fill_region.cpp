@@ -192,7 +192,7 @@ void MakeOuterEdge(SFillRegion& region)
                     // Away from the area's sides every neighbour can be read.
                     for (const int end = std::min(xLast, width - 2); x <= end; ++x) {
                         const bool touches = (row[x - 1] | row[x + 1] | above[x] | below[x]) != 0;
-                        out[x] = (row[x] == 0) & touches ? 1 : 0;
+                        out[x] = ((row[x] == 0) & touches) ? 1 : 0;
                     }
                     for (; x <= xLast; ++x) {
                         out[x] = outside(x);
