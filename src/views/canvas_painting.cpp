@@ -1,0 +1,102 @@
+#include "views/canvas_painting.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "model/dib_section.h"
+
+namespace {
+
+constexpr uint16_t kGridColor = 0x0000;
+
+}  // namespace
+
+void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, const CRowColorizer& colorize)
+{
+    const int width = rect.Width();
+    if (width <= 0) {
+        return;
+    }
+    const int zoom = layout.zoom;
+    if (zoom == 1) {
+        for (int y = rect.top; y < rect.bottom; ++y) {
+            const CPoint origin = layout.BlockOrigin(rect.left, y);
+            colorize(y, rect.left, width, buffer.GetRow16(origin.y) + origin.x);
+        }
+        return;
+    }
+    const int inset = layout.PictureInset();
+    const int side = zoom - inset;
+    std::vector<uint16_t> colors(size_t(width), 0);
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        colorize(y, rect.left, width, colors.data());
+        const CPoint origin = layout.BlockOrigin(rect.left, y);
+        uint16_t* first = buffer.GetRow16(origin.y + inset) + origin.x;
+        for (int i = 0; i < width; ++i) {
+            std::fill_n(first + i * zoom + inset, side, colors[i]);
+        }
+        for (int row = 1; row < side; ++row) {
+            uint16_t* target = buffer.GetRow16(origin.y + inset + row) + origin.x;
+            if (inset == 0) {
+                std::memcpy(target, first, sizeof(uint16_t) * size_t(width) * size_t(zoom));
+                continue;
+            }
+            // Block by block, so that the grid's columns between them stay.
+            for (int i = 0; i < width; ++i) {
+                const int offset = i * zoom + inset;
+                std::memcpy(target + offset, first + offset, sizeof(uint16_t) * size_t(side));
+            }
+        }
+    }
+}
+
+void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pixel, uint16_t color)
+{
+    const CPoint origin = layout.BlockOrigin(pixel.x, pixel.y);
+    const int inset = layout.zoom == 1 ? 0 : layout.PictureInset();
+    const int side = layout.zoom - inset;
+    for (int row = 0; row < side; ++row) {
+        std::fill_n(buffer.GetRow16(origin.y + inset + row) + origin.x + inset, side, color);
+    }
+}
+
+void PaintPixelGrid(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect)
+{
+    const int zoom = layout.zoom;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        const CPoint origin = layout.BlockOrigin(rect.left, y);
+        std::fill_n(buffer.GetRow16(origin.y) + origin.x, size_t(rect.Width()) * size_t(zoom), kGridColor);
+        for (int row = 1; row < zoom; ++row) {
+            uint16_t* line = buffer.GetRow16(origin.y + row) + origin.x;
+            for (int i = 0; i < rect.Width(); ++i) {
+                line[i * zoom] = kGridColor;
+            }
+        }
+    }
+}
+
+void PaintIntervalGrid(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, CSize interval,
+                       const CDashPattern& pattern)
+{
+    const int zoom = layout.zoom;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        if (y % interval.cy != 0) {
+            continue;
+        }
+        const CPoint origin = layout.BlockOrigin(rect.left, y);
+        uint16_t* line = buffer.GetRow16(origin.y) + origin.x;
+        for (int i = 0; i < rect.Width() * zoom; ++i) {
+            line[i] = pattern[(zoom * rect.left + i) & 7];
+        }
+    }
+    for (int x = rect.left; x < rect.right; ++x) {
+        if (x % interval.cx != 0) {
+            continue;
+        }
+        const CPoint origin = layout.BlockOrigin(x, rect.top);
+        for (int i = 0; i < rect.Height() * zoom; ++i) {
+            buffer.GetRow16(origin.y + i)[origin.x] = pattern[(zoom * rect.top + i) & 7];
+        }
+    }
+}
