@@ -53,12 +53,17 @@ void CDelay::SetRememberedDelay(int32_t ticks)
     g_rememberedDelay = ticks;
 }
 
+std::string GetDelayUnitLabel(int unit)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "1/%d 秒", CDelay::kTicksPerSecond / kTicksPerUnit[unit]);
+    return text;
+}
+
 void FillDelayUnits(IComboBox& comboBox, int selectedUnit)
 {
     for (int unit = 1; unit < CDelay::kUnitCount; ++unit) {
-        char text[32];
-        std::snprintf(text, sizeof text, "1/%d 秒", CDelay::kTicksPerSecond / kTicksPerUnit[unit]);
-        const int item = comboBox.AddString(text);
+        const int item = comboBox.AddString(GetDelayUnitLabel(unit));
         comboBox.SetItemData(item, unit);
         if (unit == selectedUnit) {
             comboBox.SetCurSel(item);

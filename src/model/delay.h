@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class IComboBox;
 
@@ -35,6 +36,9 @@ public:
 private:
     int32_t m_ticks;
 };
+
+// "1/10 秒" … "1/1000 秒" for the units 1 to 8.
+std::string GetDelayUnitLabel(int unit);
 
 // Fills a combo box with the units 1 to 8 ("1/10 秒" … "1/1000 秒"), each
 // item's data its unit index, and selects the given unit.

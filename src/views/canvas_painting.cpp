@@ -12,7 +12,34 @@ constexpr uint16_t kGridColor = 0x0000;
 
 }  // namespace
 
-void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, const CRowColorizer& colorize)
+void ConvertIndicesToColors(const uint16_t* colors, const uint8_t* indices, int count, uint16_t* out)
+{
+    // Pixel art is mostly runs of one index: eight equal indices take one
+    // lookup and two stores, which is what makes a whole repaint cheap.
+    constexpr uint64_t kEveryByte = 0x0101010101010101;
+    constexpr uint64_t kEveryHalf = 0x0001000100010001;
+    int i = 0;
+    for (; i + 8 <= count; i += 8) {
+        uint64_t eight = 0;
+        std::memcpy(&eight, indices + i, sizeof eight);
+        const uint8_t first = indices[i];
+        if (eight == first * kEveryByte) {
+            const uint64_t four = colors[first] * kEveryHalf;
+            std::memcpy(out + i, &four, sizeof four);
+            std::memcpy(out + i + 4, &four, sizeof four);
+            continue;
+        }
+        for (int k = i; k < i + 8; ++k) {
+            out[k] = colors[indices[k]];
+        }
+    }
+    for (; i < count; ++i) {
+        out[i] = colors[indices[i]];
+    }
+}
+
+void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, const CRowColorizer& colorize,
+                  EGridLines gridLines)
 {
     const int width = rect.Width();
     if (width <= 0) {
@@ -28,21 +55,30 @@ void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect&
     }
     const int inset = layout.PictureInset();
     const int side = zoom - inset;
+    const bool drawGrid = layout.pixelGrid && gridLines == EGridLines::kRedraw;
+    // Whole rows can be copied unless grid lines between the blocks must stay.
+    const bool copyRows = !layout.pixelGrid || drawGrid;
+    const size_t rowBytes = sizeof(uint16_t) * size_t(width) * size_t(zoom);
     std::vector<uint16_t> colors(size_t(width), 0);
     for (int y = rect.top; y < rect.bottom; ++y) {
         colorize(y, rect.left, width, colors.data());
         const CPoint origin = layout.BlockOrigin(rect.left, y);
+        if (drawGrid) {
+            std::fill_n(buffer.GetRow16(origin.y) + origin.x, size_t(width) * size_t(zoom), kGridColor);
+        }
         uint16_t* first = buffer.GetRow16(origin.y + inset) + origin.x;
         for (int i = 0; i < width; ++i) {
+            if (drawGrid) {
+                first[i * zoom] = kGridColor;
+            }
             std::fill_n(first + i * zoom + inset, side, colors[i]);
         }
         for (int row = 1; row < side; ++row) {
             uint16_t* target = buffer.GetRow16(origin.y + inset + row) + origin.x;
-            if (inset == 0) {
-                std::memcpy(target, first, sizeof(uint16_t) * size_t(width) * size_t(zoom));
+            if (copyRows) {
+                std::memcpy(target, first, rowBytes);
                 continue;
             }
-            // Block by block, so that the grid's columns between them stay.
             for (int i = 0; i < width; ++i) {
                 const int offset = i * zoom + inset;
                 std::memcpy(target + offset, first + offset, sizeof(uint16_t) * size_t(side));
@@ -58,21 +94,6 @@ void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pi
     const int side = layout.zoom - inset;
     for (int row = 0; row < side; ++row) {
         std::fill_n(buffer.GetRow16(origin.y + inset + row) + origin.x + inset, side, color);
-    }
-}
-
-void PaintPixelGrid(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect)
-{
-    const int zoom = layout.zoom;
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        const CPoint origin = layout.BlockOrigin(rect.left, y);
-        std::fill_n(buffer.GetRow16(origin.y) + origin.x, size_t(rect.Width()) * size_t(zoom), kGridColor);
-        for (int row = 1; row < zoom; ++row) {
-            uint16_t* line = buffer.GetRow16(origin.y + row) + origin.x;
-            for (int i = 0; i < rect.Width(); ++i) {
-                line[i * zoom] = kGridColor;
-            }
-        }
     }
 }
 

@@ -21,17 +21,24 @@ struct SCanvasLayout {
     int PictureInset() const { return pixelGrid ? 1 : 0; }
 };
 
+// The 16-bit colours of `count` palette indices through the palette's 256
+// colours.
+void ConvertIndicesToColors(const uint16_t* colors, const uint8_t* indices, int count, uint16_t* out);
+
 // Writes the 16-bit colours of `count` image pixels of row y from column
 // `left` on.
 using CRowColorizer = std::function<void(int y, int left, int count, uint16_t* out)>;
 
+// What the picture does with the pixel grid's lines in its blocks: leave
+// them as they are (a partial refresh), or draw them too, in black.
+enum class EGridLines { kKeep, kRedraw };
+
 // Paints the image pixels of the rectangle, each as its block (or the part of
 // it the pixel grid leaves). The rectangle must lie in the visible part.
-void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, const CRowColorizer& colorize);
+void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, const CRowColorizer& colorize,
+                  EGridLines gridLines);
 // Paints one image pixel's block (or the part the pixel grid leaves).
 void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pixel, uint16_t color);
-// Draws the top row and left column of every block of the rectangle in black.
-void PaintPixelGrid(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect);
 // Draws the dashed lines along the top of every image row and the left of
 // every image column that is a multiple of the interval. The dashes are
 // anchored to the image, so they stay in place when it scrolls.

@@ -204,17 +204,12 @@ void CImageEditWnd::Refresh(CRect rect, bool present, bool currentLayerChanged, 
     if (!GetBackBuffer() || !ClipRect(rect, false, true)) {
         return;
     }
-    PaintPictureRect(rect);
+    PaintPictureRect(rect, redrawGrid ? EGridLines::kRedraw : EGridLines::kKeep);
     PaintSelectorPoints(rect);
-    if (m_gridShown) {
-        const int zoom = GetZoom();
-        if (m_grid.DrawsPixelGrid(zoom)) {
-            if (redrawGrid) {
-                PaintGrids(rect, true, m_grid.DrawsIntervalGrid(zoom));
-            }
-        } else {
-            PaintGrids(rect, false, m_grid.DrawsIntervalGrid(zoom));
-        }
+    // The picture leaves the pixel grid's lines alone; without them the
+    // interval grid's dashes lie on the picture and come back every time.
+    if (redrawGrid || !m_grid.DrawsPixelGrid(GetZoom())) {
+        PaintIntervalGrid(rect);
     }
     PaintSelectionFrame(rect);
     if (present) {
@@ -231,14 +226,12 @@ void CImageEditWnd::RepaintAll(bool present)
     CRect visible{0, 0, image.cx, image.cy};
     const bool anyVisible = m_document != nullptr && ClipRect(visible, true, true);
     if (anyVisible) {
-        PaintPictureRect(visible);
+        PaintPictureRect(visible, EGridLines::kRedraw);
         PaintSelectorPoints(visible);
     }
     FillOutsideImage();
     if (anyVisible) {
-        if (m_gridShown) {
-            PaintGrids(visible, m_grid.DrawsPixelGrid(GetZoom()), m_grid.DrawsIntervalGrid(GetZoom()));
-        }
+        PaintIntervalGrid(visible);
         PaintSelectionFrame(visible);
     }
     if (present) {
@@ -252,7 +245,7 @@ SCanvasLayout CImageEditWnd::GetLayout() const
     return {GetZoom(), GetScrollPosition(), m_gridShown && m_grid.DrawsPixelGrid(GetZoom())};
 }
 
-void CImageEditWnd::PaintPictureRect(const CRect& rect)
+void CImageEditWnd::PaintPictureRect(const CRect& rect, EGridLines gridLines)
 {
     const uint8_t* displayed = m_layerCache.GetPixels();
     const int stride = m_layerCache.GetWidth();
@@ -265,16 +258,13 @@ void CImageEditWnd::PaintPictureRect(const CRect& rect)
         PaintPicture(BackBuffer(), GetLayout(), rect, [&](int y, int left, int count, uint16_t* out) {
             const size_t offset = size_t(y) * stride + left;
             onion.ConvertRow(displayed + offset, behind + offset, count, out);
-        });
+        }, gridLines);
         return;
     }
     const uint16_t* colors = palette.GetDisplayColors();
     PaintPicture(BackBuffer(), GetLayout(), rect, [&](int y, int left, int count, uint16_t* out) {
-        const uint8_t* row = displayed + size_t(y) * stride + left;
-        for (int i = 0; i < count; ++i) {
-            out[i] = colors[row[i]];
-        }
-    });
+        ConvertIndicesToColors(colors, displayed + size_t(y) * stride + left, count, out);
+    }, gridLines);
 }
 
 void CImageEditWnd::PaintSelectorPoints(const CRect& rect)
@@ -293,15 +283,11 @@ void CImageEditWnd::PaintSelectorPoints(const CRect& rect)
     }
 }
 
-void CImageEditWnd::PaintGrids(const CRect& rect, bool pixelGrid, bool intervalGrid)
+void CImageEditWnd::PaintIntervalGrid(const CRect& rect)
 {
-    static const CDashPattern intervalPattern = MakeDashPattern(0x0000, 0xFFFF, 3);
-    const SCanvasLayout layout = GetLayout();
-    if (pixelGrid) {
-        PaintPixelGrid(BackBuffer(), layout, rect);
-    }
-    if (intervalGrid) {
-        PaintIntervalGrid(BackBuffer(), layout, rect, m_grid.interval, intervalPattern);
+    static const CDashPattern pattern = MakeDashPattern(0x0000, 0xFFFF, 3);
+    if (m_gridShown && m_grid.DrawsIntervalGrid(GetZoom())) {
+        ::PaintIntervalGrid(BackBuffer(), GetLayout(), rect, m_grid.interval, pattern);
     }
 }
 

@@ -103,9 +103,9 @@ private:
     SCanvasLayout GetLayout() const;
     // Picture, selector points, grids and selection outline of a visible
     // image rectangle.
-    void PaintPictureRect(const CRect& rect);
+    void PaintPictureRect(const CRect& rect, EGridLines gridLines);
     void PaintSelectorPoints(const CRect& rect);
-    void PaintGrids(const CRect& rect, bool pixelGrid, bool intervalGrid);
+    void PaintIntervalGrid(const CRect& rect);
     void PaintSelectionFrame(const CRect& rect);
     bool HasSelection() const;
     void CopyRect(const CRect& rect, bool toBackup);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <vector>
 
 
 namespace {
@@ -124,9 +126,11 @@ void CImageWnd::OnSize(int width, int height)
     if (width == 0 || height == 0) {
         return;
     }
+    // An image given before the window had a size is centred once it has one.
+    const bool firstSize = m_clientSize.cx == 0;
     m_clientSize = {width, height};
     UpdateVisibleSizes();
-    UpdateScrollRanges(false);
+    UpdateScrollRanges(firstSize);
     m_backBuffer.Create(width + kBackBufferMargin, height + kBackBufferMargin, 16, 0);
     RepaintAll(true);
 }
@@ -182,7 +186,16 @@ void CImageWnd::FillOutsideImage()
         {client.left, std::max(client.top, picture.top), picture.left, std::min(client.bottom, picture.bottom)},
         {picture.right, std::max(client.top, picture.top), client.right, std::min(client.bottom, picture.bottom)},
     };
+    // The tile's eight rows laid out across the window, so that each row of
+    // a strip is one copy.
     const std::array<uint16_t, 64>& tile = OutsideTile();
+    const int span = client.right + 8;
+    std::vector<uint16_t> lines(size_t(span) * 8);
+    for (int row = 0; row < 8; ++row) {
+        for (int i = 0; i < span; ++i) {
+            lines[size_t(row) * span + i] = tile[row * 8 + (i & 7)];
+        }
+    }
     const int offsetX = m_horizontal.position * m_zoom;
     const int offsetY = m_vertical.position * m_zoom;
     for (const CRect& strip : strips) {
@@ -191,11 +204,8 @@ void CImageWnd::FillOutsideImage()
             continue;
         }
         for (int y = area.top; y < area.bottom; ++y) {
-            uint16_t* row = m_backBuffer.GetRow16(y);
-            const uint16_t* tileRow = &tile[((y + offsetY) & 7) * 8];
-            for (int x = area.left; x < area.right; ++x) {
-                row[x] = tileRow[(x + offsetX) & 7];
-            }
+            const uint16_t* line = &lines[size_t((y + offsetY) & 7) * span + ((area.left + offsetX) & 7)];
+            std::memcpy(m_backBuffer.GetRow16(y) + area.left, line, sizeof(uint16_t) * size_t(area.Width()));
         }
     }
 }

@@ -38,6 +38,7 @@ public:
     void ResetView(bool resetZoom);
     // Scrolls by a quarter of the visible size (at least one pixel) per step.
     void ScrollBySteps(int dx, int dy);
+    // Keeps the scroll position, except that the first size centres the image.
     void OnSize(int width, int height) override;
 
     int GetZoom() const { return m_zoom; }

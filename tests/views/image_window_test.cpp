@@ -133,9 +133,9 @@ TEST(ImageWindow, OverscrollLetsHalfAViewPassEitherEdge)
 {
     CTestImageWnd window({64, 64});
     window.SetOverscroll(true);
-    window.OnSize(200, 100);
     window.ResetView(true);
-    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, -18}));
+    window.OnSize(200, 100);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, -18})) << "centred when the window first gets its size";
     window.SetScroll(-1000, -1000, false);
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{-100, -50}));
     window.SetScroll(1000, 1000, false);
@@ -143,6 +143,9 @@ TEST(ImageWindow, OverscrollLetsHalfAViewPassEitherEdge)
     const int repaints = window.repaints;
     window.SetScroll(1000, 1000, false);
     EXPECT_EQ(window.repaints, repaints) << "no repaint when nothing moved";
+    window.SetScroll(-50, 5, false);
+    window.OnSize(220, 100);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{-50, 5})) << "later sizes keep the position";
 }
 
 TEST(ImageWindow, ZoomingKeepsThePixelAtTheCentre)

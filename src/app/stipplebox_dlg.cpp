@@ -1,0 +1,181 @@
+#include "app/stipplebox_dlg.h"
+
+#include <algorithm>
+
+#include "app/grid_profile.h"
+#include "app/new_document.h"
+#include "app/stipplebox_app.h"
+#include "bars/command_ids.h"
+#include "formats/standard_serializers.h"
+#include "model/stipplebox_accessor.h"
+#include "model/stipplebox_data.h"
+#include "model/stipplebox_image_selection.h"
+#include "platform/cmd_ui.h"
+#include "platform/message_box.h"
+#include "views/image_tool.h"
+
+namespace {
+
+std::vector<int> SortedValues(const CCommandIDDataManager& table)
+{
+    std::vector<int> values;
+    table.GetValues(values);
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+}  // namespace
+
+CStippleboxDlg::CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDialogs& dialogs)
+    : m_settingsDirectory(std::move(settingsDirectory)),
+      m_dialogs(dialogs),
+      m_commandManager(std::make_unique<CCommandManager>()),
+      m_zoomTable(CreateZoomTable()),
+      m_zoomManager(SortedValues(m_zoomTable))
+{
+    AddStandardSerializers(m_serializers);
+    m_imageEditWnd.SetOverscroll(true);
+    BuildCommandMap();
+}
+
+CStippleboxDlg::~CStippleboxDlg()
+{
+    if (CStippleboxAccessor::GetContext().document == m_document.get()) {
+        CStippleboxAccessor::GetContext().document = nullptr;
+    }
+}
+
+void CStippleboxDlg::OnInitDialog(IDialogHost& host)
+{
+    m_host = &host;
+    m_host->SetWindowText(CStippleboxApp::kAppName);
+    m_imageEditWnd.SetGrid(LoadImageGrid(m_settingsDirectory / "Grid.ini"));
+    SelectTool(kCmdToolScroll);
+    InstallDocument(CreateStartupDocument(), {});
+}
+
+void CStippleboxDlg::InstallDocument(std::unique_ptr<CStippleboxData> document, std::filesystem::path path)
+{
+    m_document = std::move(document);
+    CStippleboxAccessor::GetContext().document = m_document.get();
+    m_documentPath = std::move(path);
+    m_commandManager = std::make_unique<CCommandManager>();
+    m_imageEditWnd.AttachDocument(m_document.get());
+    m_imageEditWnd.ResetView(true);
+}
+
+bool CStippleboxDlg::OnCommand(unsigned id)
+{
+    return m_commandMap.Execute(id);
+}
+
+void CStippleboxDlg::OnUpdateCommand(ICmdUI& cmdUI)
+{
+    m_commandMap.Update(cmdUI);
+}
+
+void CStippleboxDlg::OnClose()
+{
+    OnFileExit();
+}
+
+void CStippleboxDlg::BuildCommandMap()
+{
+    AddFileCommands();
+    m_commandMap.Add(
+        kCmdUndo, [this](unsigned) { m_commandManager->Undo(nullptr); },
+        [this](ICmdUI& cmdUI) { m_commandManager->OnUpdateUndo(cmdUI); });
+    m_commandMap.Add(
+        kCmdRedo, [this](unsigned) { m_commandManager->Redo(nullptr); },
+        [this](ICmdUI& cmdUI) { m_commandManager->OnUpdateRedo(cmdUI); });
+    m_commandMap.Add(
+        kCmdToolScroll, [this](unsigned id) { SelectTool(id); },
+        [this](ICmdUI& cmdUI) {
+            const CMouseTool* tool = m_imageEditWnd.GetTool();
+            cmdUI.SetCheck(tool != nullptr && unsigned(tool->GetCommandID()) == cmdUI.GetID());
+        });
+    AddViewCommands();
+    const auto popupAtSource = [this](int menu) {
+        return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
+    };
+    m_commandMap.Add(kCmdMenuButton, popupAtSource(CMenuManager::kPopupMainMenu));
+    m_commandMap.Add(kCmdZoomButton, popupAtSource(CMenuManager::kPopupZoom));
+    m_commandMap.Add(kCmdToolButton, popupAtSource(CMenuManager::kPopupTools));
+}
+
+void CStippleboxDlg::AddViewCommands()
+{
+    std::vector<int> zooms;
+    m_zoomTable.GetValues(zooms);
+    for (const int zoom : zooms) {
+        m_commandMap.Add(
+            m_zoomTable.FindID(zoom), [this, zoom](unsigned) { SetZoom(zoom); },
+            [this, zoom](ICmdUI& cmdUI) { cmdUI.SetCheck(m_imageEditWnd.GetZoom() == zoom); });
+    }
+    m_commandMap.Add(
+        kCmdZoomIn, [this](unsigned) { SetZoom(m_zoomManager.ZoomIn(m_imageEditWnd.GetZoom())); },
+        [this](ICmdUI& cmdUI) { cmdUI.Enable(m_zoomManager.CanZoomIn(m_imageEditWnd.GetZoom())); });
+    m_commandMap.Add(
+        kCmdZoomOut, [this](unsigned) { SetZoom(m_zoomManager.ZoomOut(m_imageEditWnd.GetZoom())); },
+        [this](ICmdUI& cmdUI) { cmdUI.Enable(m_zoomManager.CanZoomOut(m_imageEditWnd.GetZoom())); });
+    m_commandMap.Add(
+        kCmdGrid, [this](unsigned) { m_imageEditWnd.SetGridShown(!m_imageEditWnd.IsGridShown()); },
+        [this](ICmdUI& cmdUI) {
+            cmdUI.SetCheck(m_imageEditWnd.IsGridShown());
+            cmdUI.Enable(m_imageEditWnd.GetZoom() >= m_imageEditWnd.GetGrid().intervalGridMinZoom);
+        });
+    m_commandMap.Add(
+        kCmdOnionSkin,
+        [this](unsigned) {
+            m_document->SetOnionSkin(!m_document->IsOnionSkin());
+            m_imageEditWnd.GetLayerCache().Rebuild();
+            m_imageEditWnd.RepaintAll(true);
+        },
+        [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_document->IsOnionSkin()); });
+    // With a selection these commands move it, which the program cannot do
+    // yet; they are offered only while they scroll.
+    const auto scrolls = [this](ICmdUI& cmdUI) {
+        cmdUI.Enable(!m_document->GetCurrentLayer()->GetSelection().HasMask());
+    };
+    m_commandMap.Add(kCmdScrollLeft, [this](unsigned) { Nudge(-1, 0); }, scrolls);
+    m_commandMap.Add(kCmdScrollRight, [this](unsigned) { Nudge(1, 0); }, scrolls);
+    m_commandMap.Add(kCmdScrollUp, [this](unsigned) { Nudge(0, -1); }, scrolls);
+    m_commandMap.Add(kCmdScrollDown, [this](unsigned) { Nudge(0, 1); }, scrolls);
+}
+
+void CStippleboxDlg::SetZoom(int zoom)
+{
+    m_imageEditWnd.SetZoom(zoom, true);
+}
+
+void CStippleboxDlg::Nudge(int dx, int dy)
+{
+    if (m_document->GetCurrentLayer()->GetSelection().HasMask()) {
+        return;
+    }
+    m_imageEditWnd.ScrollBySteps(dx, dy);
+}
+
+void CStippleboxDlg::SelectTool(unsigned id)
+{
+    const CMouseTool* current = m_imageEditWnd.GetTool();
+    if (current != nullptr && unsigned(current->GetCommandID()) == id) {
+        return;
+    }
+    // The drawing and selection tools are not offered yet; every tool command
+    // that arrives makes the hand tool.
+    auto tool = std::make_unique<CImageToolPalm>();
+    tool->SetCommandID(int(id));
+    m_imageEditWnd.SetTool(std::move(tool));
+}
+
+void CStippleboxDlg::ShowPopupMenu(int menu, const CRect& rect)
+{
+    const SMenuItem* popup = m_menuManager.FindPopupMenu(menu);
+    if (popup == nullptr) {
+        ShowMessageBox("メニューの表示に失敗しました。");
+        return;
+    }
+    const bool above = rect.top >= m_host->GetScreenSize().cy / 2;
+    m_host->TrackPopupMenu(*popup, {rect.left, above ? rect.top : rect.bottom}, above);
+}

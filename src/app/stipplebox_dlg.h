@@ -1,0 +1,85 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "app/command_map.h"
+#include "bars/menu_manager.h"
+#include "commands/command_id_data_manager.h"
+#include "commands/command_manager.h"
+#include "formats/serializer_list.h"
+#include "platform/dialog_host.h"
+#include "views/image_edit_wnd.h"
+#include "views/zoom_manager.h"
+
+class CStippleboxData;
+class IModalDialogs;
+
+// The program's main dialog: it owns the one open document with its path and
+// undo history, the formats, the menus and the canvas, and turns the command
+// IDs of menus and buttons into actions.
+class CStippleboxDlg final : public ICommandTarget {
+public:
+    CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDialogs& dialogs);
+    ~CStippleboxDlg() override;
+    CStippleboxDlg(const CStippleboxDlg&) = delete;
+    CStippleboxDlg& operator=(const CStippleboxDlg&) = delete;
+
+    // Starts with the start-up document in the canvas; the host carries the
+    // dialog from now on.
+    void OnInitDialog(IDialogHost& host);
+
+    bool OnCommand(unsigned id) override;
+    void OnUpdateCommand(ICmdUI& cmdUI) override;
+    // Closing the window is Exit.
+    void OnClose() override;
+
+    // Whether the open document may be discarded: asks to save a changed one.
+    bool AskSave();
+    // Saves to the document path (Save As when there is none); false when
+    // nothing was saved.
+    bool SaveDocument();
+    // Makes the document the open one, with a fresh undo history.
+    void InstallDocument(std::unique_ptr<CStippleboxData> document, std::filesystem::path path);
+    // Reads the file into a new document; the open one stays on failure.
+    void OpenFile(const std::filesystem::path& path);
+
+    void SetZoom(int zoom);
+    // Scrolls the canvas by a quarter of the view in the direction.
+    void Nudge(int dx, int dy);
+    void SelectTool(unsigned id);
+    // Shows a popup menu at the rectangle (screen coordinates): above it in
+    // the lower half of the screen, else below it.
+    void ShowPopupMenu(int menu, const CRect& rect);
+
+    CStippleboxData* GetDocument() const { return m_document.get(); }
+    CCommandManager& GetCommandManager() const { return *m_commandManager; }
+    const std::filesystem::path& GetDocumentPath() const { return m_documentPath; }
+    CImageEditWnd& GetImageEditWnd() { return m_imageEditWnd; }
+    const CMenuManager& GetMenuManager() const { return m_menuManager; }
+
+private:
+    void BuildCommandMap();
+    void AddFileCommands();
+    void AddViewCommands();
+
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSaveAs();
+    void OnExportLayers();
+    void OnExportAnimatedGif();
+    void OnFileExit();
+
+    std::filesystem::path m_settingsDirectory;
+    IModalDialogs& m_dialogs;
+    IDialogHost* m_host = nullptr;
+    std::unique_ptr<CStippleboxData> m_document;
+    std::unique_ptr<CCommandManager> m_commandManager;
+    std::filesystem::path m_documentPath;
+    CCommandIDDataManager m_zoomTable;
+    CZoomManager m_zoomManager;
+    CSerializerList m_serializers;
+    CMenuManager m_menuManager;
+    CImageEditWnd m_imageEditWnd;
+    CCommandMap m_commandMap;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+#include <vector>
+
+#include "platform/menu.h"
+
+// The program's menus: the menu bar and the popup menus that tool bar state
+// buttons open, all built from one set of items so that every place shows a
+// command with the same label and ID.
+class CMenuManager {
+public:
+    using SItemInfo = SMenuItem;
+
+    // Popup menu resources.
+    enum EPopupMenu : int {
+        kPopupMainMenu = 130,
+        kPopupZoom = 132,
+        kPopupTools = 133,
+        kPopupPenSizes = 134,
+        kPopupTones = 135,
+        kPopupFillStyles = 137,
+    };
+
+    CMenuManager();
+
+    // The menu bar, one submenu per entry.
+    const std::vector<SItemInfo>& GetMainMenu() const { return m_mainMenu; }
+    // A popup menu, or null when there is no such resource.
+    const SItemInfo* FindPopupMenu(int resource) const;
+
+private:
+    std::vector<SItemInfo> m_mainMenu;
+    std::map<int, SItemInfo> m_popupMenus;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "model/geometry.h"
+#include "platform/menu.h"
+
+class ICmdUI;
+
+// What the main window sends to the program's main dialog: the command IDs
+// of menu items and buttons, the update of an item before it shows, and the
+// user's wish to close the window.
+class ICommandTarget {
+public:
+    virtual ~ICommandTarget() = default;
+    // False when the ID has no handler.
+    virtual bool OnCommand(unsigned id) = 0;
+    virtual void OnUpdateCommand(ICmdUI& cmdUI) = 0;
+    virtual void OnClose() = 0;
+};
+
+// What the main dialog needs from the window that carries it.
+class IDialogHost {
+public:
+    virtual ~IDialogHost() = default;
+    virtual void SetWindowText(const std::string& text) = 0;
+    // Closes the window, which ends the program.
+    virtual void EndDialog() = 0;
+    // The screen rectangle of what sent the command being handled: a button,
+    // or the pointer for menu items.
+    virtual CRect GetCommandSourceRect() const = 0;
+    virtual CSize GetScreenSize() const = 0;
+    // Shows a popup menu with its top-left corner at the point, or its
+    // bottom-left corner with above set. A chosen item comes back through
+    // the command target.
+    virtual void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) = 0;
+};
