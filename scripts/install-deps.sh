@@ -3,10 +3,13 @@
 # Usage: install-deps.sh editor|tests|bench
 set -eu
 
-editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev fonts-noto-cjk"
+# The toolkit's own translations give its buttons and file dialogs Japanese texts.
+editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev qt6-translations-l10n fonts-noto-cjk"
 # The image tools read back what the editor writes and make the interchange
-# fixtures; nettle hashes the corpus pictures; clang builds the fuzz targets.
-tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick giflib-tools pngcheck nettle-dev clang libclang-rt-dev"
+# fixtures; nettle hashes the corpus pictures; clang builds the fuzz targets;
+# the editor's smoke test photographs it under Xvfb (ImageMagick) and ends it
+# through its menu (xdotool).
+tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool giflib-tools pngcheck nettle-dev clang libclang-rt-dev"
 # giflib is the reference the GIF benchmarks measure against.
 bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev libgif-dev imagemagick"
 

@@ -1,38 +1,56 @@
 #include <QApplication>
-#include <QMainWindow>
-#include <filesystem>
-#include <system_error>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
 
-#include "app/new_document.h"
-#include "model/stipplebox_accessor.h"
-#include "model/stipplebox_data.h"
-#include "platform/qt/picture_view.h"
+#include "app/qt/qt_modal_dialogs.h"
+#include "app/stipplebox_app.h"
+#include "app/stipplebox_dlg.h"
+#include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_startup_report.h"
+#include "platform/qt/qt_window_host.h"
 #include "platform/settings_directory.h"
 
 int main(int argc, char* argv[])
 {
+    CStippleboxApp app;
+    app.InitInstance(GetProcessSettingsLocationInputs());
+
     QApplication application(argc, argv);
     QApplication::setApplicationName("stipplebox");
-    QApplication::setApplicationDisplayName("Stipple Box 2");
+    QApplication::setApplicationDisplayName(CStippleboxApp::kAppName);
+    // The toolkit's own texts (dialog buttons, file dialogs) in Japanese too.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load(QLocale(QLocale::Japanese), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkitTexts);
+    }
+    const QSize screen = QApplication::primaryScreen()->size();
+    SetDisplayScreenSize({screen.width(), screen.height()});
 
-    const std::filesystem::path settings = ChooseSettingsDirectory(GetProcessSettingsLocationInputs());
-    std::error_code error;
-    std::filesystem::create_directories(settings / "Dialog", error);
-    std::filesystem::create_directories(settings / "CustomBar", error);
-
-    QMainWindow window;
+    CQtModalDialogs dialogs;
+    CStippleboxDlg dialog(app.GetSettingsDirectory(), dialogs);
+    CQtMainWindow window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd());
     CQtMessageBox messageBox(&window);
+    CQtFileDialog fileDialog(&window);
     SetMessageBox(&messageBox);
+    SetFileDialog(&fileDialog);
+    dialogs.SetParent(&window);
 
-    std::unique_ptr<CStippleboxData> document = CreateStartupDocument();
-    CStippleboxAccessor::GetContext().document = document.get();
-
-    auto* view = new CPictureView(&window);
-    view->SetDocument(document.get());
-    window.setCentralWidget(view);
-    window.setWindowTitle("Stipple Box 2");
-    window.resize(1280, 800);
+    dialog.OnInitDialog(window);
+    ReportFirstPaintWhenAsked(window.GetCanvasHost());
+    window.resize(QSize(1280, 800).boundedTo(QApplication::primaryScreen()->availableSize()));
     window.show();
-    return QApplication::exec();
+    // A file given on the command line opens as Open would open it.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        dialog.OpenFile(QFile::encodeName(arguments[1]).toStdString());
+    }
+    const int result = QApplication::exec();
+    SetMessageBox(nullptr);
+    SetFileDialog(nullptr);
+    return result;
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "platform/dialog_host.h"
+
+class CQtWindowHost;
+class CWnd;
+class QMenu;
+
+// The program's main window: the menu bar built from menu items, and the
+// canvas window filling the rest. Every item sends its command ID to the
+// command target, which also updates the items of a menu before it shows.
+class CQtMainWindow final : public QMainWindow, public IDialogHost {
+    Q_OBJECT
+
+public:
+    CQtMainWindow(ICommandTarget& target, const std::vector<SMenuItem>& menus, CWnd& canvas);
+    ~CQtMainWindow() override;
+
+    void SetWindowText(const std::string& text) override;
+    void EndDialog() override;
+    CRect GetCommandSourceRect() const override;
+    CSize GetScreenSize() const override;
+    void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override;
+
+    CQtWindowHost& GetCanvasHost() const { return *m_canvasHost; }
+    // The command ID an action of the menus sends, or 0.
+    static unsigned GetCommandID(const QAction& action);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FillMenu(QMenu& menu, const std::vector<SMenuItem>& items);
+    void UpdateMenu(QMenu& menu);
+
+    ICommandTarget& m_target;
+    CQtWindowHost* m_canvasHost;
+    bool m_ending = false;
+};

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
+#include <set>
+
+#include "app/qt/qt_modal_dialogs.h"
+#include "app/stipplebox_dlg.h"
+#include "bars/command_ids.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_window_host.h"
+#include "support/headless_message_box_scope.h"
+#include "support/scratch_directory.h"
+
+namespace {
+
+// Every command the main dialog routes or will route, by its ID.
+std::set<unsigned> AllCommandIDs()
+{
+    std::set<unsigned> ids = {57600, 57601, 57603, 57604, 33066, 33068, 32775, 57643, 57644, 57635, 57634, 57637,
+                              32815, 33023, 33024, 33020, 33022, 33021, 33082, 33075, 32794, 32795, 32796, 32797,
+                              32798, 32800, 32801, 32802, 32803, 32804, 32805, 32807, 32882, 32883, 32838, 33071,
+                              33027, 32824, 32825, 32826, 32827, 33069, 32900, 32960, 32961, 32828, 32829, 32895,
+                              32896, 32897, 32898, 32887, 32915, 32916, 33077, 32918, 32994, 32992, 32972, 32973,
+                              32996, 33042, 33034, 33080, 33081, 32885, 32879, 32877, 33106, 33028, 33064, 33110,
+                              32958, 32781, 32833, 32835, 32856, 32873, 32912};
+    for (const auto& [first, last] : {std::pair{32850u, 32854u}, {32858u, 32865u}, {32906u, 32910u},
+                                      {33006u, 33013u}, {33099u, 33105u}}) {
+        for (unsigned id = first; id <= last; ++id) {
+            ids.insert(id);
+        }
+    }
+    return ids;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    MainWindow()
+        : dialog(settings / "IniFiles", dialogs),
+          window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd())
+    {
+        dialog.OnInitDialog(window);
+        window.resize(800, 600);
+        window.show();
+        QApplication::processEvents();
+        CollectActions(window.menuBar()->actions());
+    }
+
+    void CollectActions(const QList<QAction*>& actions)
+    {
+        for (QAction* action : actions) {
+            if (QMenu* menu = action->menu()) {
+                menus.push_back(menu);
+                CollectActions(menu->actions());
+            } else if (const unsigned id = CQtMainWindow::GetCommandID(*action); id != 0) {
+                EXPECT_EQ(byId.count(id), 0u) << "ID " << id << " appears twice";
+                byId[id] = action;
+            }
+        }
+    }
+    // As before a menu is shown.
+    void UpdateAllMenus()
+    {
+        for (QMenu* menu : menus) {
+            emit menu->aboutToShow();
+        }
+    }
+
+    CScratchDirectory settings;
+    CHeadlessMessageBoxScope messages;
+    CQtModalDialogs dialogs;
+    CStippleboxDlg dialog;
+    CQtMainWindow window;
+    std::vector<QMenu*> menus;
+    std::map<unsigned, QAction*> byId;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, TheMenuBarHoldsEveryCommandOnceWithItsLabel)
+{
+    EXPECT_EQ(window.windowTitle(), QString("Stipple Box 2"));
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions()) {
+        titles.append(action->text());
+    }
+    EXPECT_EQ(titles.join(' '), QString::fromUtf8("ファイル 編集 ツール 表示 レイヤ パレット ウィンドウ 設定 ヘルプ"));
+    std::set<unsigned> ids;
+    for (const auto& [id, action] : byId) {
+        ids.insert(id);
+    }
+    EXPECT_EQ(ids, AllCommandIDs());
+    const std::map<unsigned, const char*> samples = {
+        {kCmdFileNew, "新規作成..."},       {kCmdExportAnimatedGif, "レイヤアニメをアニメGIFで書き出す..."},
+        {kCmdZoom1, "等倍"},                {kCmdZoom32, "x 32"},
+        {kCmdDelayUnitLast, "1/1000 秒"},   {kCmdToolbarLast, "エディットツールバー"},
+        {kCmdScrollDown, "下へスクロール"}, {kCmdFillStyleLast, "垂直線"}};
+    for (const auto& [id, label] : samples) {
+        EXPECT_EQ(byId.at(id)->text(), QString::fromUtf8(label)) << id;
+    }
+}
+
+TEST_F(MainWindow, MenusAskTheDialogForTheirStatesBeforeTheyShow)
+{
+    UpdateAllMenus();
+    for (const unsigned id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdExportLayers,
+                              kCmdExportAnimatedGif, kCmdExit, kCmdZoomIn, kCmdOnionSkin, kCmdScrollLeft}) {
+        EXPECT_TRUE(byId.at(id)->isEnabled()) << id;
+    }
+    for (const unsigned id : {kCmdUndo, kCmdCut, kCmdToolFreehand, kCmdLayerAdd, kCmdGrid, kCmdZoomOut, kCmdVersion}) {
+        EXPECT_FALSE(byId.at(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(byId.at(kCmdZoom1)->isChecked());
+    EXPECT_TRUE(byId.at(kCmdToolScroll)->isChecked());
+
+    byId.at(kCmdZoom8)->trigger();
+    UpdateAllMenus();
+    EXPECT_EQ(dialog.GetImageEditWnd().GetZoom(), 8);
+    EXPECT_TRUE(byId.at(kCmdZoom8)->isChecked());
+    EXPECT_FALSE(byId.at(kCmdZoom1)->isChecked());
+    EXPECT_TRUE(byId.at(kCmdGrid)->isEnabled());
+
+    window.resize(1000, 700);
+    QApplication::processEvents();
+    const CQtWindowHost& canvas = window.GetCanvasHost();
+    EXPECT_EQ(canvas.width(), window.width()) << "the canvas fills the window below the menu bar";
+    EXPECT_EQ(dialog.GetImageEditWnd().GetClientSize(), (CSize{canvas.width(), canvas.height()}));
+}
+
+TEST_F(MainWindow, ClosingTheWindowIsExitWithItsQuestion)
+{
+    struct SChange final : CCommand {
+        bool Execute() override { return true; }
+    };
+    dialog.GetCommandManager().Execute(std::make_unique<SChange>(), true);
+    messages->QueueAnswer(MessageBoxAnswer::Cancel);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(messages->GetRecords().size(), 1u);
+    EXPECT_EQ(messages->GetRecords()[0].text, "新しい画像 への変更を保存しますか？");
+
+    messages->QueueAnswer(MessageBoxAnswer::No);
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+}
