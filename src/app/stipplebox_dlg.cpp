@@ -36,12 +36,16 @@ CStippleboxDlg::CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDi
     AddStandardSerializers(m_serializers);
     m_imageEditWnd.SetOverscroll(true);
     BuildCommandMap();
+    CStippleboxAccessor::SContext& context = CStippleboxAccessor::GetContext();
+    context.imageEditWnd = &m_imageEditWnd;
+    context.mainDialog = this;
 }
 
 CStippleboxDlg::~CStippleboxDlg()
 {
-    if (CStippleboxAccessor::GetContext().document == m_document.get()) {
-        CStippleboxAccessor::GetContext().document = nullptr;
+    CStippleboxAccessor::SContext& context = CStippleboxAccessor::GetContext();
+    if (context.mainDialog == this) {
+        context = {};
     }
 }
 
@@ -141,6 +145,61 @@ void CStippleboxDlg::AddViewCommands()
     m_commandMap.Add(kCmdScrollRight, [this](unsigned) { Nudge(1, 0); }, scrolls);
     m_commandMap.Add(kCmdScrollUp, [this](unsigned) { Nudge(0, -1); }, scrolls);
     m_commandMap.Add(kCmdScrollDown, [this](unsigned) { Nudge(0, 1); }, scrolls);
+}
+
+bool CStippleboxDlg::ExecuteCommand(std::unique_ptr<CCommand> command)
+{
+    return m_commandManager->Execute(std::move(command), true);
+}
+
+void CStippleboxDlg::OnLayersChanged(bool)
+{
+    // The layer window, which the flag asks to refresh, does not exist yet.
+    m_imageEditWnd.GetLayerCache().Rebuild();
+    m_imageEditWnd.RefreshBackup();
+    m_imageEditWnd.RebuildSelectionFrame();
+    m_imageEditWnd.RestartFrameTimer();
+    m_imageEditWnd.RepaintAll(true);
+}
+
+void CStippleboxDlg::OnCanvasResized()
+{
+    m_imageEditWnd.MakeBackup(true);
+    m_imageEditWnd.GetLayerCache().Rebuild();
+    m_imageEditWnd.RebuildSelectionFrame();
+    m_imageEditWnd.ResetView(false);
+}
+
+void CStippleboxDlg::SetColorIndex(EColorIndex which, uint8_t index)
+{
+    if (which == kDrawingColor) {
+        m_document->SetDrawingColor(index);
+    } else if (m_document->GetBackgroundColor() != index) {
+        m_document->SetBackgroundColor(index);
+        m_imageEditWnd.GetLayerCache().Rebuild();
+        m_imageEditWnd.RepaintAll(true);
+    }
+}
+
+void CStippleboxDlg::OnPaletteEntryChanged(int, bool, bool repaint)
+{
+    // The palette window and the colour displays of the tool bars, which
+    // this also refreshes, do not exist yet.
+    if (repaint) {
+        m_imageEditWnd.RepaintAll(true);
+    }
+}
+
+void CStippleboxDlg::OnPaletteChanged(bool repaint, bool, bool, bool)
+{
+    if (repaint) {
+        m_imageEditWnd.RepaintAll(true);
+    }
+}
+
+void CStippleboxDlg::OnCurrentPaletteChanged()
+{
+    OnPaletteChanged(true, true, true, true);
 }
 
 void CStippleboxDlg::SetZoom(int zoom)

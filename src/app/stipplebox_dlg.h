@@ -7,6 +7,7 @@
 #include "bars/menu_manager.h"
 #include "commands/command_id_data_manager.h"
 #include "commands/command_manager.h"
+#include "commands/main_dialog.h"
 #include "formats/serializer_list.h"
 #include "platform/dialog_host.h"
 #include "views/image_edit_wnd.h"
@@ -18,7 +19,7 @@ class IModalDialogs;
 // The program's main dialog: it owns the one open document with its path and
 // undo history, the formats, the menus and the canvas, and turns the command
 // IDs of menus and buttons into actions.
-class CStippleboxDlg final : public ICommandTarget {
+class CStippleboxDlg final : public ICommandTarget, public IMainDialog {
 public:
     CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDialogs& dialogs);
     ~CStippleboxDlg() override;
@@ -43,6 +44,14 @@ public:
     void InstallDocument(std::unique_ptr<CStippleboxData> document, std::filesystem::path path);
     // Reads the file into a new document; the open one stays on failure.
     void OpenFile(const std::filesystem::path& path);
+
+    bool ExecuteCommand(std::unique_ptr<CCommand> command) override;
+    void OnLayersChanged(bool layerList) override;
+    void OnCanvasResized() override;
+    void SetColorIndex(EColorIndex which, uint8_t index) override;
+    void OnPaletteEntryChanged(int index, bool refreshBars, bool repaint) override;
+    void OnPaletteChanged(bool repaint, bool bars, bool list, bool resetList) override;
+    void OnCurrentPaletteChanged() override;
 
     void SetZoom(int zoom);
     // Scrolls the canvas by a quarter of the view in the direction.

@@ -49,6 +49,16 @@ CSize CStippleboxAccessor::GetCanvasSize()
     return GetData()->GetCanvasSize();
 }
 
+CImageEditWnd* CStippleboxAccessor::GetImageEditWnd()
+{
+    return GetContext().imageEditWnd;
+}
+
+IMainDialog* CStippleboxAccessor::GetMainDialog()
+{
+    return GetContext().mainDialog;
+}
+
 CScopedAccessorContext::CScopedAccessorContext(const CStippleboxAccessor::SContext& context)
     : m_previous(CStippleboxAccessor::GetContext())
 {

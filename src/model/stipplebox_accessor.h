@@ -9,14 +9,19 @@ class CStippleboxPalette;
 class CStippleboxPalettePtrArray;
 class CStippleboxImageSelection;
 class CStippleboxColorSelection;
+class CImageEditWnd;
+class IMainDialog;
 
 // The mixin through which commands, tools and windows reach the one open
-// document. It holds no data: it reads the application-wide context, which
-// the main window fills and tests set for themselves.
+// document, the canvas and the main dialog. It holds no data: it reads the
+// application-wide context, which the main dialog fills and tests set for
+// themselves.
 class CStippleboxAccessor {
 public:
     struct SContext {
         CStippleboxData* document = nullptr;
+        CImageEditWnd* imageEditWnd = nullptr;  // the canvas
+        IMainDialog* mainDialog = nullptr;
     };
 
     static SContext& GetContext();
@@ -29,6 +34,8 @@ public:
     static CStippleboxImageSelection* GetCurrentImageSelection();
     static CStippleboxColorSelection* GetCurrentColorSelection();
     static CSize GetCanvasSize();
+    static CImageEditWnd* GetImageEditWnd();
+    static IMainDialog* GetMainDialog();
 };
 
 // Installs a context for its lifetime and puts the previous one back.

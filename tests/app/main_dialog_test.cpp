@@ -8,91 +8,17 @@
 #include "app/new_document_dlg.h"
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
+#include "model/layer_cache.h"
+#include "model/stipplebox_accessor.h"
 #include "model/stipplebox_data.h"
 #include "platform/headless_file_dialog.h"
 #include "platform/recording_cmd_ui.h"
-#include "support/headless_message_box_scope.h"
+#include "support/main_dialog_fixture.h"
 #include "support/scratch_directory.h"
 
 namespace {
 
-// Fills the new-document form as a user would, or cancels it.
-class CScriptedDialogs final : public IModalDialogs {
-public:
-    bool RunNewDocument(CNewDocumentDlg& dialog) override
-    {
-        ++newDocumentRuns;
-        seenSize = {dialog.GetWidth(), dialog.GetHeight()};
-        if (!answer) {
-            return false;
-        }
-        answer(dialog);
-        return true;
-    }
-
-    std::function<void(CNewDocumentDlg&)> answer;
-    int newDocumentRuns = 0;
-    CSize seenSize;
-};
-
-class CRecordingHost final : public IDialogHost {
-public:
-    void SetWindowText(const std::string& text) override { title = text; }
-    void EndDialog() override { ++ended; }
-    CRect GetCommandSourceRect() const override { return source; }
-    CSize GetScreenSize() const override { return {1280, 800}; }
-    void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override
-    {
-        popups.push_back({menu.label, point, above});
-    }
-
-    struct SPopup {
-        std::string label;
-        CPoint point;
-        bool above;
-    };
-    std::string title;
-    int ended = 0;
-    CRect source;
-    std::vector<SPopup> popups;
-};
-
-// A change the undo history counts.
-class CChange final : public CCommand {
-public:
-    bool Execute() override { return true; }
-};
-
-class MainDialog : public ::testing::Test {
-protected:
-    MainDialog() : m_previousFileDialog(&GetFileDialog()), dialog(settings / "IniFiles", dialogs)
-    {
-        std::filesystem::create_directories(settings / "IniFiles" / "Dialog");
-        SetFileDialog(&files);
-        dialog.OnInitDialog(host);
-    }
-    ~MainDialog() override { SetFileDialog(m_previousFileDialog); }
-
-    void MakeChange() { dialog.GetCommandManager().Execute(std::make_unique<CChange>(), true); }
-    CRecordingCmdUI Update(unsigned id)
-    {
-        CRecordingCmdUI cmdUI(id);
-        dialog.OnUpdateCommand(cmdUI);
-        return cmdUI;
-    }
-    std::string LastBoxText()
-    {
-        return messages->GetRecords().empty() ? std::string() : messages->GetRecords().back().text;
-    }
-
-    CScratchDirectory settings;
-    CHeadlessMessageBoxScope messages;
-    CHeadlessFileDialog files;
-    IFileDialog* m_previousFileDialog;
-    CScriptedDialogs dialogs;
-    CRecordingHost host;
-    CStippleboxDlg dialog;
-};
+class MainDialog : public CMainDialogTest {};
 
 }  // namespace
 
@@ -323,4 +249,40 @@ TEST(NewDocumentDialog, PresetsAndStoredValuesStayWithinTheCanvasLimits)
     EXPECT_EQ(dialog.GetBackground(), ENewDocumentBackground::White);
     EXPECT_EQ(dialog.GetPalette(), ENewDocumentPalette::Greyscale);
     EXPECT_EQ(ReadFileBytes(directory / "New.ini"), "[General]\nBG=0\nHeight=1\nPalette=2\nWidth=1024\n\n");
+}
+
+TEST_F(MainDialog, CommandsReachTheDocumentCanvasAndDialogThroughTheContext)
+{
+    EXPECT_EQ(CStippleboxAccessor::GetData(), dialog.GetDocument());
+    EXPECT_EQ(CStippleboxAccessor::GetImageEditWnd(), &dialog.GetImageEditWnd());
+    EXPECT_EQ(CStippleboxAccessor::GetMainDialog(), &dialog);
+    EXPECT_TRUE(CStippleboxAccessor::GetMainDialog()->ExecuteCommand(std::make_unique<CChange>()));
+    EXPECT_TRUE(dialog.GetCommandManager().IsModified());
+}
+
+TEST_F(MainDialog, RefreshOperationsRebuildWhatTheChangeAffects)
+{
+    // Layer 0 (in front) holds the background index everywhere, so the layer
+    // behind it shows through.
+    CStippleboxData& document = *dialog.GetDocument();
+    document.GetLayers()->NewLayer(1, 64, 64)->Fill(5);
+    dialog.OnLayersChanged(true);
+    const CLayerCache& cache = dialog.GetImageEditWnd().GetLayerCache();
+    ASSERT_NE(cache.GetPixels(), nullptr);
+    EXPECT_EQ(cache.GetPixels()[0], 5);
+
+    dialog.SetColorIndex(IMainDialog::kBackgroundColor, 5);
+    EXPECT_EQ(document.GetBackgroundColor(), 5);
+    EXPECT_EQ(cache.GetPixels()[0], 159) << "the front layer is opaque now";
+    dialog.SetColorIndex(IMainDialog::kDrawingColor, 9);
+    EXPECT_EQ(document.GetDrawingColor(), 9);
+
+    document.SetSize(10, 20, true);
+    for (int i = 0; i < 2; ++i) {
+        document.GetLayers()->GetAt(i)->Fill(3);
+    }
+    dialog.OnCanvasResized();
+    EXPECT_EQ(dialog.GetImageEditWnd().GetImageSize(), (CSize{10, 20}));
+    EXPECT_EQ(dialog.GetImageEditWnd().GetBackup().size(), 200u);
+    EXPECT_EQ(cache.GetWidth(), 10);
 }

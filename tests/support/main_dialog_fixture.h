@@ -1,0 +1,99 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/modal_dialogs.h"
+#include "app/new_document_dlg.h"
+#include "app/stipplebox_dlg.h"
+#include "commands/command.h"
+#include "platform/dialog_host.h"
+#include "platform/headless_file_dialog.h"
+#include "platform/recording_cmd_ui.h"
+#include "support/headless_message_box_scope.h"
+#include "support/scratch_directory.h"
+
+// The real main dialog, headless: scripted dialogs and message boxes, a
+// recording window host and a scratch settings folder.
+// Fills the new-document form as a user would, or cancels it.
+class CScriptedDialogs final : public IModalDialogs {
+public:
+    bool RunNewDocument(CNewDocumentDlg& dialog) override
+    {
+        ++newDocumentRuns;
+        seenSize = {dialog.GetWidth(), dialog.GetHeight()};
+        if (!answer) {
+            return false;
+        }
+        answer(dialog);
+        return true;
+    }
+
+    std::function<void(CNewDocumentDlg&)> answer;
+    int newDocumentRuns = 0;
+    CSize seenSize;
+};
+
+class CRecordingHost final : public IDialogHost {
+public:
+    void SetWindowText(const std::string& text) override { title = text; }
+    void EndDialog() override { ++ended; }
+    CRect GetCommandSourceRect() const override { return source; }
+    CSize GetScreenSize() const override { return {1280, 800}; }
+    void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override
+    {
+        popups.push_back({menu.label, point, above});
+    }
+
+    struct SPopup {
+        std::string label;
+        CPoint point;
+        bool above;
+    };
+    std::string title;
+    int ended = 0;
+    CRect source;
+    std::vector<SPopup> popups;
+};
+
+// A change the undo history counts.
+class CChange final : public CCommand {
+public:
+    bool Execute() override { return true; }
+};
+
+class CMainDialogTest : public ::testing::Test {
+protected:
+    CMainDialogTest() : m_previousFileDialog(&GetFileDialog()), dialog(settings / "IniFiles", dialogs)
+    {
+        std::filesystem::create_directories(settings / "IniFiles" / "Dialog");
+        SetFileDialog(&files);
+        dialog.OnInitDialog(host);
+    }
+    ~CMainDialogTest() override { SetFileDialog(m_previousFileDialog); }
+
+    void MakeChange() { dialog.GetCommandManager().Execute(std::make_unique<CChange>(), true); }
+    CRecordingCmdUI Update(unsigned id)
+    {
+        CRecordingCmdUI cmdUI(id);
+        dialog.OnUpdateCommand(cmdUI);
+        return cmdUI;
+    }
+    std::string LastBoxText()
+    {
+        return messages->GetRecords().empty() ? std::string() : messages->GetRecords().back().text;
+    }
+
+    CScratchDirectory settings;
+    CHeadlessMessageBoxScope messages;
+    CHeadlessFileDialog files;
+    IFileDialog* m_previousFileDialog;
+    CScriptedDialogs dialogs;
+    CRecordingHost host;
+    CStippleboxDlg dialog;
+};
