@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTranslator>
 
 #include "app/qt/qt_modal_dialogs.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
     }
     const QSize screen = QApplication::primaryScreen()->size();
     SetDisplayScreenSize({screen.width(), screen.height()});
+    SetPressAndHoldInterval(QGuiApplication::styleHints()->mousePressAndHoldInterval());
 
     CQtModalDialogs dialogs;
     CStippleboxDlg dialog(app.GetSettingsDirectory(), dialogs);

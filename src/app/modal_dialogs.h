@@ -1,5 +1,11 @@
 #pragma once
 
+class CDelayAllDlg;
+class CGeneralDlg;
+class CGridDlg;
+class CImageResizeDlg;
+class CImageRotateDlg;
+class CImageScalingDlg;
 class CNewDocumentDlg;
 
 // Shows the forms of the program's dialogs. Each form edits the fields of
@@ -8,4 +14,10 @@ class IModalDialogs {
 public:
     virtual ~IModalDialogs() = default;
     virtual bool RunNewDocument(CNewDocumentDlg& dialog) = 0;
+    virtual bool RunImageResize(CImageResizeDlg& dialog) = 0;
+    virtual bool RunImageRotate(CImageRotateDlg& dialog) = 0;
+    virtual bool RunImageScaling(CImageScalingDlg& dialog) = 0;
+    virtual bool RunDelayAll(CDelayAllDlg& dialog) = 0;
+    virtual bool RunGrid(CGridDlg& dialog) = 0;
+    virtual bool RunGeneral(CGeneralDlg& dialog) = 0;
 };

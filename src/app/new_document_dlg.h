@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,13 +19,9 @@ public:
     static constexpr int kMinSize = 1;
     static constexpr int kMaxSize = 1024;
 
-    // "プリセット" (no size) first, then the sizes as "16 x 16".
-    static const std::vector<std::string>& GetPresetLabels();
     // In the order of ENewDocumentBackground and ENewDocumentPalette.
     static const std::vector<std::string>& GetBackgroundLabels();
     static const std::vector<std::string>& GetPaletteLabels();
-    // The numbers before and after the "x"; nothing for a label without a size.
-    static std::optional<CSize> ParsePreset(const std::string& label);
 
     explicit CNewDocumentDlg(std::filesystem::path profilePath);
 
@@ -37,7 +32,7 @@ public:
     int GetHeight() const { return m_size.cy; }
     // Sizes are kept within kMinSize..kMaxSize.
     void SetSize(int width, int height);
-    // Takes the size of the preset at the index of GetPresetLabels().
+    // Takes the size of the preset at the index of GetSizePresetLabels().
     void ChoosePreset(int index);
     ENewDocumentBackground GetBackground() const { return m_background; }
     void SetBackground(ENewDocumentBackground background) { m_background = background; }

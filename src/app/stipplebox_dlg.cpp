@@ -5,6 +5,8 @@
 #include "app/grid_profile.h"
 #include "app/new_document.h"
 #include "app/stipplebox_app.h"
+#include "app/tool_factory.h"
+#include "app/tool_profile.h"
 #include "bars/command_ids.h"
 #include "formats/standard_serializers.h"
 #include "model/stipplebox_accessor.h"
@@ -12,7 +14,6 @@
 #include "model/stipplebox_image_selection.h"
 #include "platform/cmd_ui.h"
 #include "platform/message_box.h"
-#include "views/image_tool.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ CStippleboxDlg::CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDi
       m_dialogs(dialogs),
       m_commandManager(std::make_unique<CCommandManager>()),
       m_zoomTable(CreateZoomTable()),
+      m_penSizeTable(CreatePenSizeTable()),
       m_zoomManager(SortedValues(m_zoomTable))
 {
     AddStandardSerializers(m_serializers);
@@ -54,6 +56,7 @@ void CStippleboxDlg::OnInitDialog(IDialogHost& host)
     m_host = &host;
     m_host->SetWindowText(CStippleboxApp::kAppName);
     m_imageEditWnd.SetGrid(LoadImageGrid(m_settingsDirectory / "Grid.ini"));
+    LoadToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
     SelectTool(kCmdToolScroll);
     InstallDocument(CreateStartupDocument(), {});
 }
@@ -92,13 +95,10 @@ void CStippleboxDlg::BuildCommandMap()
     m_commandMap.Add(
         kCmdRedo, [this](unsigned) { m_commandManager->Redo(nullptr); },
         [this](ICmdUI& cmdUI) { m_commandManager->OnUpdateRedo(cmdUI); });
-    m_commandMap.Add(
-        kCmdToolScroll, [this](unsigned id) { SelectTool(id); },
-        [this](ICmdUI& cmdUI) {
-            const CMouseTool* tool = m_imageEditWnd.GetTool();
-            cmdUI.SetCheck(tool != nullptr && unsigned(tool->GetCommandID()) == cmdUI.GetID());
-        });
+    AddEditCommands();
+    AddToolCommands();
     AddViewCommands();
+    AddLayerCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };
@@ -221,11 +221,7 @@ void CStippleboxDlg::SelectTool(unsigned id)
     if (current != nullptr && unsigned(current->GetCommandID()) == id) {
         return;
     }
-    // The drawing and selection tools are not offered yet; every tool command
-    // that arrives makes the hand tool.
-    auto tool = std::make_unique<CImageToolPalm>();
-    tool->SetCommandID(int(id));
-    m_imageEditWnd.SetTool(std::move(tool));
+    m_imageEditWnd.SetTool(CreateTool(id));
 }
 
 void CStippleboxDlg::ShowPopupMenu(int menu, const CRect& rect)

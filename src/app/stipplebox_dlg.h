@@ -5,14 +5,17 @@
 
 #include "app/command_map.h"
 #include "bars/menu_manager.h"
+#include "commands/clipboard.h"
 #include "commands/command_id_data_manager.h"
 #include "commands/command_manager.h"
 #include "commands/main_dialog.h"
 #include "formats/serializer_list.h"
 #include "platform/dialog_host.h"
+#include "tools/tool_options.h"
 #include "views/image_edit_wnd.h"
 #include "views/zoom_manager.h"
 
+class CImageEditTool;
 class CStippleboxData;
 class IModalDialogs;
 
@@ -52,6 +55,8 @@ public:
     void OnPaletteEntryChanged(int index, bool refreshBars, bool repaint) override;
     void OnPaletteChanged(bool repaint, bool bars, bool list, bool resetList) override;
     void OnCurrentPaletteChanged() override;
+    CClipboard& GetClipboard() override { return m_clipboard; }
+    SToolOptions& GetToolOptions() override { return m_toolOptions; }
 
     void SetZoom(int zoom);
     // Scrolls the canvas by a quarter of the view in the direction.
@@ -71,6 +76,9 @@ private:
     void BuildCommandMap();
     void AddFileCommands();
     void AddViewCommands();
+    void AddEditCommands();
+    void AddToolCommands();
+    void AddLayerCommands();
 
     void OnFileNew();
     void OnFileOpen();
@@ -79,6 +87,26 @@ private:
     void OnExportAnimatedGif();
     void OnFileExit();
 
+    // Copies the current selection, or the linked layers whole, to the
+    // editor's clipboard.
+    void CopyToClipboard();
+    // Runs a dialog whose OK makes a command, and executes that command.
+    template <class Dialog>
+    void ExecuteFromDialog(Dialog& dialog);
+    void OnCanvasSize();
+    void OnScaling();
+    void OnRotate();
+    // Scaling and rotation change the canvas size without a selection, so
+    // they need every layer in the current layer's link group.
+    bool CanTransformCanvas() const;
+
+    // The current tool's answer; the hand tool uses none of the settings.
+    bool CurrentToolUses(bool (CImageEditTool::*query)() const) const;
+    void OnGridSettings();
+    void OnGeneralSettings();
+
+    void OnDelayAll();
+
     std::filesystem::path m_settingsDirectory;
     IModalDialogs& m_dialogs;
     IDialogHost* m_host = nullptr;
@@ -86,9 +114,12 @@ private:
     std::unique_ptr<CCommandManager> m_commandManager;
     std::filesystem::path m_documentPath;
     CCommandIDDataManager m_zoomTable;
+    CCommandIDDataManager m_penSizeTable;
     CZoomManager m_zoomManager;
     CSerializerList m_serializers;
     CMenuManager m_menuManager;
     CImageEditWnd m_imageEditWnd;
     CCommandMap m_commandMap;
+    CClipboard m_clipboard;
+    SToolOptions m_toolOptions;
 };

@@ -42,6 +42,8 @@ public:
 
     // The bytes held by every command of both lists.
     int64_t GetTotalSize() const { return m_totalSize; }
+    // The bytes held by the newest command, which the budget always keeps.
+    int GetNewestSize() const { return m_undoList.empty() ? 0 : m_undoList.back()->GetSize(false); }
 
 private:
     using CommandList = std::list<std::unique_ptr<CCommand>>;

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+class CClipboard;
 class CCommand;
+struct SToolOptions;
 
 // What commands, tools and tool windows ask of the main dialog after they
 // changed the document: the document sends no notifications, so the code
@@ -28,4 +30,9 @@ public:
     virtual void OnPaletteEntryChanged(int index, bool refreshBars, bool repaint) = 0;
     virtual void OnPaletteChanged(bool repaint, bool bars, bool list, bool resetList) = 0;
     virtual void OnCurrentPaletteChanged() = 0;
+
+    // The editor's own image clipboard.
+    virtual CClipboard& GetClipboard() = 0;
+    // The options every tool shares (snap, eyedropper, pick by long press).
+    virtual SToolOptions& GetToolOptions() = 0;
 };

@@ -57,6 +57,13 @@ void CStippleboxLayer::SetPixels(std::vector<uint8_t> pixels)
     m_pixels = std::move(pixels);
 }
 
+void CStippleboxLayer::SetPixels(int width, int height, std::vector<uint8_t> pixels)
+{
+    m_width = width;
+    m_height = height;
+    SetPixels(std::move(pixels));
+}
+
 void CStippleboxLayer::WriteChunks(CStippleboxChunkFile& file)
 {
     file.WriteDwordChunk(kChunkWidth, static_cast<uint32_t>(m_width));

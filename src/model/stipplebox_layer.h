@@ -35,6 +35,8 @@ public:
     // Hands the pixel array out (the layer is left without pixels) and back.
     std::vector<uint8_t> TakePixels();
     void SetPixels(std::vector<uint8_t> pixels);
+    // Takes over width × height pixels as the layer's new size and content.
+    void SetPixels(int width, int height, std::vector<uint8_t> pixels);
 
     const std::u16string& GetLayerName() const { return m_name; }
     void SetName(std::u16string name) { m_name = std::move(name); }

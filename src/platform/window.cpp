@@ -59,6 +59,7 @@ namespace {
 
 CSize g_screenSize{1920, 1080};
 std::optional<int> g_displayScale;
+int g_pressAndHoldInterval = 800;
 
 }  // namespace
 
@@ -74,4 +75,14 @@ void SetDisplayScreenSize(CSize size)
 {
     g_screenSize = size;
     g_displayScale.reset();
+}
+
+int GetPressAndHoldInterval()
+{
+    return g_pressAndHoldInterval;
+}
+
+void SetPressAndHoldInterval(int milliseconds)
+{
+    g_pressAndHoldInterval = milliseconds;
 }

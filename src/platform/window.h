@@ -75,3 +75,8 @@ private:
 int GetDisplayScale();
 // For hosts: sets the screen size the display scale is computed from.
 void SetDisplayScreenSize(CSize size);
+
+// How long a press must be held still to count as a press-and-hold, in
+// milliseconds: the desktop's setting, which the host passes on.
+int GetPressAndHoldInterval();
+void SetPressAndHoldInterval(int milliseconds);

@@ -35,6 +35,12 @@ public:
     // The centre line seen from the top edge and from the bottom edge.
     double UpperCentre() const { return static_cast<double>(static_cast<float>(m_y0) + m_b); }
     double LowerCentre() const { return static_cast<double>(static_cast<float>(m_y1) - m_b); }
+    // The rows of the lower half: where the outermost columns start from, and
+    // where a column of half height h meets the curve. Rounded down: rows
+    // rounded toward zero would put an ellipse lying wholly above the image
+    // onto its top row, outside the ellipse's own box.
+    int LowerStartRow() const { return static_cast<int>(std::floor(LowerCentre() + 1.0)); }
+    int LowerRow(double h) const { return static_cast<int>(std::floor(LowerCentre() + h + 0.5)); }
 
 private:
     int m_x0;

@@ -122,7 +122,8 @@ STransformedBlock Rotate(const uint8_t* pixels, int width, int height, const uin
     // Bring the angle into [0, 360); an exact multiple of -360 ends as 360
     // and takes the general path.
     double a = angle;
-    const int quotient = static_cast<int>(std::trunc(a)) / 360;
+    // Whole turns counted in floating point: any finite angle is safe.
+    const double quotient = std::trunc(std::trunc(a) / 360.0);
     if (a < 0) {
         a += 360.0 * (1 - quotient);
     } else if (a >= 360) {

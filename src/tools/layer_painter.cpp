@@ -122,7 +122,7 @@ void CLayerPainter::FillEllipse(int x0, int y0, int x1, int y1)
         const double h = ellipse.HalfHeight(i);
         const int x = ellipse.Left() + i;
         const int top = static_cast<int>(ellipse.UpperCentre() + 0.5 - h);
-        const int bottom = static_cast<int>(ellipse.LowerCentre() + h + 0.5) + 1;
+        const int bottom = ellipse.LowerRow(h) + 1;
         FillRectangle({x, top, x + 1, bottom});
     }
 }

@@ -86,13 +86,12 @@ void CShapeEllipse::Draw(CShapePen& pen, int x0, int y0, int x1, int y1, CRect* 
     // runs on from the row where the previous one ended.
     for (const bool upper : {true, false}) {
         for (const bool fromLeft : {true, false}) {
-            int previous = upper ? static_cast<int>(ellipse.UpperCentre() - 0.5)
-                                 : static_cast<int>(ellipse.LowerCentre() + 1.0);
+            int previous = upper ? static_cast<int>(ellipse.UpperCentre() - 0.5) : ellipse.LowerStartRow();
             for (int i = 0; static_cast<float>(i) < ellipse.HalfWidth(); ++i) {
                 const double h = ellipse.HalfHeight(i);
                 const int x = fromLeft ? ellipse.Left() + i : ellipse.Right() - i;
                 const int row = upper ? static_cast<int>(std::floor(ellipse.UpperCentre() + 0.5 - h))
-                                      : static_cast<int>(ellipse.LowerCentre() + h + 0.5);
+                                      : ellipse.LowerRow(h);
                 PlotColumnRun(pen, previous, x, row, i == 0);
                 previous = row;
             }

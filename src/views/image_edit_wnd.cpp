@@ -324,6 +324,7 @@ void CImageEditWnd::RestartFrameTimer()
 void CImageEditWnd::OnTimer(int id)
 {
     if (id != kFrameTimerId) {
+        CImageWnd::OnTimer(id);
         return;
     }
     if (!HasSelection()) {

@@ -41,6 +41,7 @@ public:
     CSize GetImageSize() const override;
 
     CLayerCache& GetLayerCache() { return m_layerCache; }
+    const CLayerCache& GetLayerCache() const { return m_layerCache; }
     CImageSelector& GetSelector() { return m_selector; }
     CPenNib& GetPenNib() { return m_penNib; }
     CTone& GetTone() { return m_tone; }

@@ -14,6 +14,8 @@ void CMouseTool::OnDoubleClick(unsigned flags, int x, int y)
     OnButtonDown(flags, x, y);
 }
 
+void CMouseTool::OnTimer(int) {}
+
 void CMouseTool::BeginCapture(int16_t mode)
 {
     m_window->SetCapture();

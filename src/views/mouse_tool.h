@@ -23,6 +23,8 @@ public:
     virtual void OnMouseMove(unsigned flags, int x, int y) = 0;
     // The end of every stroke.
     virtual void OnCaptureLost(CWnd* newOwner) = 0;
+    // A timer the tool set on its window has run out.
+    virtual void OnTimer(int id);
     virtual CMouseWnd* GetWindow() const { return m_window; }
 
     void BeginCapture(int16_t mode);

@@ -43,3 +43,10 @@ void CMouseWnd::OnCaptureChanged(CWnd* newOwner)
         m_tool->OnCaptureLost(newOwner);
     }
 }
+
+void CMouseWnd::OnTimer(int id)
+{
+    if (m_tool) {
+        m_tool->OnTimer(id);
+    }
+}

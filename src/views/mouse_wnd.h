@@ -18,6 +18,8 @@ public:
     void OnLButtonUp(unsigned flags, CPoint point) override;
     void OnMouseMove(unsigned flags, CPoint point) override;
     void OnCaptureChanged(CWnd* newOwner) override;
+    // Timers the window does not use itself belong to its tool.
+    void OnTimer(int id) override;
 
 private:
     std::unique_ptr<CMouseTool> m_tool;

@@ -6,6 +6,7 @@
 
 #include "app/modal_dialogs.h"
 #include "app/new_document_dlg.h"
+#include "app/size_presets.h"
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "model/layer_cache.h"
@@ -178,8 +179,8 @@ TEST_F(MainDialog, LayersExportAsNumberedFilesBackmostFirst)
 
 TEST_F(MainDialog, ViewCommandsFollowTheCanvasAndItemsOfFeaturesNotOfferedAreDisabled)
 {
-    EXPECT_FALSE(dialog.OnCommand(kCmdCut));
-    EXPECT_EQ(Update(kCmdCut).GetEnabled(), false);
+    EXPECT_FALSE(dialog.OnCommand(kCmdVersion));
+    EXPECT_EQ(Update(kCmdVersion).GetEnabled(), false);
     EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す");
 
     CImageEditWnd& canvas = dialog.GetImageEditWnd();
@@ -232,11 +233,11 @@ TEST_F(MainDialog, PopupMenusOpenBelowAButtonInTheUpperHalfAndAboveOneInTheLower
 
 TEST(NewDocumentDialog, PresetsAndStoredValuesStayWithinTheCanvasLimits)
 {
-    EXPECT_EQ(CNewDocumentDlg::ParsePreset("640 x 480"), (CSize{640, 480}));
-    EXPECT_EQ(CNewDocumentDlg::ParsePreset("プリセット"), std::nullopt);
-    ASSERT_EQ(CNewDocumentDlg::GetPresetLabels().size(), 9u);
-    for (size_t i = 1; i < CNewDocumentDlg::GetPresetLabels().size(); ++i) {
-        EXPECT_TRUE(CNewDocumentDlg::ParsePreset(CNewDocumentDlg::GetPresetLabels()[i])) << i;
+    EXPECT_EQ(ParseSizePreset("640 x 480"), (CSize{640, 480}));
+    EXPECT_EQ(ParseSizePreset("プリセット"), std::nullopt);
+    ASSERT_EQ(GetSizePresetLabels().size(), 9u);
+    for (size_t i = 1; i < GetSizePresetLabels().size(); ++i) {
+        EXPECT_TRUE(ParseSizePreset(GetSizePresetLabels()[i])) << i;
     }
 
     CScratchDirectory directory;

@@ -8,6 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "app/delay_all_dlg.h"
+#include "app/general_dlg.h"
+#include "app/grid_dlg.h"
+#include "app/image_resize_dlg.h"
+#include "app/image_rotate_dlg.h"
+#include "app/image_scaling_dlg.h"
 #include "app/modal_dialogs.h"
 #include "app/new_document_dlg.h"
 #include "app/stipplebox_dlg.h"
@@ -37,6 +43,32 @@ public:
     std::function<void(CNewDocumentDlg&)> answer;
     int newDocumentRuns = 0;
     CSize seenSize;
+
+    // The editing and settings forms: each answers OK after its function
+    // filled the fields, or Cancel when it has none.
+    bool RunImageResize(CImageResizeDlg& dialog) override { return Answer(resize, dialog); }
+    bool RunImageRotate(CImageRotateDlg& dialog) override { return Answer(rotate, dialog); }
+    bool RunImageScaling(CImageScalingDlg& dialog) override { return Answer(scaling, dialog); }
+    bool RunDelayAll(CDelayAllDlg& dialog) override { return Answer(delayAll, dialog); }
+    bool RunGrid(CGridDlg& dialog) override { return Answer(grid, dialog); }
+    bool RunGeneral(CGeneralDlg& dialog) override { return Answer(general, dialog); }
+
+    std::function<void(CImageResizeDlg&)> resize;
+    std::function<void(CImageRotateDlg&)> rotate;
+    std::function<void(CImageScalingDlg&)> scaling;
+    std::function<void(CDelayAllDlg&)> delayAll;
+    std::function<void(CGridDlg&)> grid;
+    std::function<void(CGeneralDlg&)> general;
+
+private:
+    template <class Dialog>
+    static bool Answer(const std::function<void(Dialog&)>& answer, Dialog& dialog)
+    {
+        if (answer) {
+            answer(dialog);
+        }
+        return bool(answer);
+    }
 };
 
 class CRecordingHost final : public IDialogHost {

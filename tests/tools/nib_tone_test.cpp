@@ -146,3 +146,16 @@ TEST(PaintMask, WritesWhereTheMaskIsSetIgnoringSelectionMaskAndColourMask)
     EXPECT_EQ(sheet.Painter().PaintMask({-1, -1, 9, 9}, mask.data(), {1, 0, 4, 3}), (CRect{1, 0, 4, 3}));
     EXPECT_EQ(sheet.Inked(), ".XXX./.X.X./.XXX.");
 }
+
+TEST(FillEllipse, AnEllipseLyingAboveTheImageLeavesItsTopRowAlone)
+{
+    for (int top = -20; top <= -1; ++top) {
+        CPaintSheet sheet(16, 4);
+        sheet.Painter().FillEllipse(0, top, 15, -1);
+        EXPECT_EQ(sheet.Inked().find('X'), std::string::npos) << top;
+        std::vector<CPoint> outline;
+        CShapePenSelectNormal pen(&outline);
+        CShapeEllipse().Draw(pen, 0, top, 15, -1, nullptr);
+        EXPECT_TRUE(std::all_of(outline.begin(), outline.end(), [](CPoint p) { return p.y < 0; })) << top;
+    }
+}

@@ -1,32 +1,20 @@
 #include "app/qt/new_document_form.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/new_document_dlg.h"
+#include "app/qt/form_fields.h"
+#include "app/size_presets.h"
 
 namespace {
 
-QComboBox* MakeComboBox(const std::vector<std::string>& labels, int current, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    for (const std::string& label : labels) {
-        combo->addItem(QString::fromStdString(label));
-    }
-    combo->setCurrentIndex(current);
-    return combo;
-}
-
 QSpinBox* MakeSizeField(int value, QWidget* parent)
 {
-    auto* field = new QSpinBox(parent);
-    field->setRange(CNewDocumentDlg::kMinSize, CNewDocumentDlg::kMaxSize);
-    field->setValue(value);
-    return field;
+    return MakeIntegerField(CNewDocumentDlg::kMinSize, CNewDocumentDlg::kMaxSize, value, parent);
 }
 
 }  // namespace
@@ -36,7 +24,7 @@ CNewDocumentForm::CNewDocumentForm(CNewDocumentDlg& dialog, QWidget* parent)
       m_dialog(dialog),
       m_width(MakeSizeField(dialog.GetWidth(), this)),
       m_height(MakeSizeField(dialog.GetHeight(), this)),
-      m_presets(MakeComboBox(CNewDocumentDlg::GetPresetLabels(), 0, this)),
+      m_presets(MakeComboBox(GetSizePresetLabels(), 0, this)),
       m_background(MakeComboBox(CNewDocumentDlg::GetBackgroundLabels(), int(dialog.GetBackground()), this)),
       m_palette(MakeComboBox(CNewDocumentDlg::GetPaletteLabels(), int(dialog.GetPalette()), this))
 {
@@ -47,12 +35,9 @@ CNewDocumentForm::CNewDocumentForm(CNewDocumentDlg& dialog, QWidget* parent)
     fields->addRow("", m_presets);
     fields->addRow("背景色", m_background);
     fields->addRow("パレット", m_palette);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    AddOkCancelButtons(*this, *layout);
     connect(m_presets, &QComboBox::activated, this, &CNewDocumentForm::ChoosePreset);
 }
 

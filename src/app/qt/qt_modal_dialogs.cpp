@@ -1,9 +1,55 @@
 #include "app/qt/qt_modal_dialogs.h"
 
+#include "app/qt/delay_all_form.h"
+#include "app/qt/general_form.h"
+#include "app/qt/grid_form.h"
+#include "app/qt/image_resize_form.h"
+#include "app/qt/image_rotate_form.h"
+#include "app/qt/image_scaling_form.h"
 #include "app/qt/new_document_form.h"
+
+namespace {
+
+template <class Form, class Dialog>
+bool Run(Dialog& dialog, QWidget* parent)
+{
+    Form form(dialog, parent);
+    return form.exec() == QDialog::Accepted;
+}
+
+}  // namespace
 
 bool CQtModalDialogs::RunNewDocument(CNewDocumentDlg& dialog)
 {
-    CNewDocumentForm form(dialog, m_parent);
-    return form.exec() == QDialog::Accepted;
+    return Run<CNewDocumentForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunImageResize(CImageResizeDlg& dialog)
+{
+    return Run<CImageResizeForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunImageRotate(CImageRotateDlg& dialog)
+{
+    return Run<CImageRotateForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunImageScaling(CImageScalingDlg& dialog)
+{
+    return Run<CImageScalingForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunDelayAll(CDelayAllDlg& dialog)
+{
+    return Run<CDelayAllForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunGrid(CGridDlg& dialog)
+{
+    return Run<CGridForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunGeneral(CGeneralDlg& dialog)
+{
+    return Run<CGeneralForm>(dialog, m_parent);
 }

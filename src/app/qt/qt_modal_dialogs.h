@@ -11,6 +11,12 @@ public:
     void SetParent(QWidget* parent) { m_parent = parent; }
 
     bool RunNewDocument(CNewDocumentDlg& dialog) override;
+    bool RunImageResize(CImageResizeDlg& dialog) override;
+    bool RunImageRotate(CImageRotateDlg& dialog) override;
+    bool RunImageScaling(CImageScalingDlg& dialog) override;
+    bool RunDelayAll(CDelayAllDlg& dialog) override;
+    bool RunGrid(CGridDlg& dialog) override;
+    bool RunGeneral(CGeneralDlg& dialog) override;
 
 private:
     QWidget* m_parent;

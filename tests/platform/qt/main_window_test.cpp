@@ -106,10 +106,12 @@ TEST_F(MainWindow, MenusAskTheDialogForTheirStatesBeforeTheyShow)
 {
     UpdateAllMenus();
     for (const unsigned id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdExportLayers,
-                              kCmdExportAnimatedGif, kCmdExit, kCmdZoomIn, kCmdOnionSkin, kCmdScrollLeft}) {
+                              kCmdExportAnimatedGif, kCmdExit, kCmdZoomIn, kCmdOnionSkin, kCmdScrollLeft, kCmdCut,
+                              kCmdToolFreehand, kCmdLayerAdd}) {
         EXPECT_TRUE(byId.at(id)->isEnabled()) << id;
     }
-    for (const unsigned id : {kCmdUndo, kCmdCut, kCmdToolFreehand, kCmdLayerAdd, kCmdGrid, kCmdZoomOut, kCmdVersion}) {
+    for (const unsigned id : {kCmdUndo, kCmdPaste, kCmdPenSizeFirst, kCmdLayerDelete, kCmdGrid, kCmdZoomOut,
+                              kCmdVersion}) {
         EXPECT_FALSE(byId.at(id)->isEnabled()) << id;
     }
     EXPECT_TRUE(byId.at(kCmdZoom1)->isChecked());

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDialog>
+
+class CDelayAllDlg;
+class QComboBox;
+class QSpinBox;
+
+// The form of the delay-for-all-layers dialog: the delay and its unit;
+// choosing another unit converts the delay shown.
+class CDelayAllForm final : public QDialog {
+    Q_OBJECT
+
+public:
+    CDelayAllForm(CDelayAllDlg& dialog, QWidget* parent = nullptr);
+
+private:
+    CDelayAllDlg& m_dialog;
+    QSpinBox* m_delay;
+    QComboBox* m_unit;
+};

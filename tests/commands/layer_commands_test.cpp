@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "bars/command_ids.h"
+#include "commands/command_layer_add.h"
+#include "commands/command_layer_bond.h"
+#include "commands/command_layer_cur_change.h"
+#include "commands/command_layer_delete.h"
+#include "commands/command_layer_link.h"
+#include "commands/command_layer_order.h"
+#include "commands/command_layer_property.h"
+#include "model/stipplebox_data.h"
+#include "model/stipplebox_image_selection.h"
+#include "support/editor_fixture.h"
+#include "support/test_documents.h"
+
+namespace {
+
+class LayerCommands : public CEditorTest {
+protected:
+    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
+    CStippleboxLayerPtrArray& Layers() { return *Document().GetLayers(); }
+    int Current() { return Layers().GetCurrentIndex(); }
+    std::vector<uint8_t> Stream() { return WriteChunkStream(Document()); }
+    void ExpectUndoAllRestores(const std::vector<uint8_t>& original)
+    {
+        while (Undo()) {
+        }
+        EXPECT_EQ(Stream(), original);
+    }
+};
+
+}  // namespace
+
+TEST_F(LayerCommands, MergingAllDrawsUpperLayersOverTheBottomOneWhichKeepsItsProperties)
+{
+    Open(MakeRowsDocument({{"1000", "0000"}, {"2200", "0000"}, {"3330", "3330"}}));
+    Layer(0).GetSelection().Create({0, 0, 1, 1});
+    Layer(2).SetName(u"bottom");
+    Layer(2).GetDelay().SetDelay(900, 0, false);
+    Layers().SetCurrentIndex(1);
+    const std::vector<uint8_t> original = Stream();
+
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerBond>(CCommandLayerBond::kMergeAll)));
+    ASSERT_EQ(Layers().GetSize(), 1);
+    EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"1230", "3330"}));
+    EXPECT_EQ(Layer(0).GetLayerName(), u"bottom");
+    EXPECT_EQ(Layer(0).GetDelay().GetTicks(), 900);
+    EXPECT_EQ(UndoText(), "元に戻す:全レイヤを合成");
+
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(Stream(), original);
+    EXPECT_EQ(Layer(0).GetSelection().GetRect(), (CRect{0, 0, 1, 1})) << "the merged layers keep their selections";
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"1230", "3330"}));
+}
+
+TEST_F(LayerCommands, MergingWithTheLayerBelowNeedsOneAndLeavesTheLowerOneCurrent)
+{
+    Open(MakeRowsDocument({{"10"}, {"02"}, {"33"}}));
+    Layers().SetCurrentIndex(2);
+    EXPECT_FALSE(Execute(std::make_unique<CCommandLayerBond>(CCommandLayerBond::kMergeBelow)));
+    Layers().SetCurrentIndex(0);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerBond>(CCommandLayerBond::kMergeBelow)));
+    EXPECT_EQ(Layers().GetSize(), 2);
+    EXPECT_EQ(Current(), 0);
+    EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"12"}));
+    EXPECT_EQ(UndoText(), "元に戻す:下のレイヤと合成");
+}
+
+TEST_F(LayerCommands, DeletingTheLastLayerMakesTheOneAboveCurrentAndUndoPutsItBack)
+{
+    Open(MakeRowsDocument({{"1"}, {"2"}, {"3"}, {"4"}}));
+    Layers().SetCurrentIndex(3);
+    const std::vector<uint8_t> original = Stream();
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerDelete>(3)));
+    EXPECT_EQ(Layers().GetSize(), 3);
+    EXPECT_EQ(Current(), 2);
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(Current(), 3);
+    EXPECT_EQ(Stream(), original);
+
+    for (int i = 0; i < 3; ++i) {
+        Command(kCmdLayerDelete);
+    }
+    EXPECT_EQ(Layers().GetSize(), 1);
+    EXPECT_FALSE(Execute(std::make_unique<CCommandLayerDelete>(0))) << "the last layer stays";
+    ExpectUndoAllRestores(original);
+}
+
+TEST_F(LayerCommands, AddAndDuplicateInsertAboveAndMakeTheNewLayerCurrent)
+{
+    Open(MakeRowsDocument({{"12"}, {"34"}}));
+    Document().SetBackgroundColor(5);
+    Layers().SetCurrentIndex(1);
+    Layer(1).SetName(u"空");
+    Layer(1).GetDelay().SetDelay(1234, 0, false);
+    const std::vector<uint8_t> original = Stream();
+
+    Command(kCmdLayerDuplicate);
+    ASSERT_EQ(Layers().GetSize(), 3);
+    EXPECT_EQ(Current(), 1);
+    EXPECT_EQ(Layer(1).GetLayerName(), u"空のコピー");
+    EXPECT_EQ(GetRows(Layer(1)), (PixelRows{"34"}));
+    EXPECT_EQ(Layer(1).GetDelay().GetTicks(), 1234);
+    EXPECT_NE(Layer(1).GetLinkID(), Layer(2).GetLinkID());
+    EXPECT_EQ(UndoText(), "元に戻す:レイヤ複製");
+
+    Command(kCmdLayerAdd);
+    EXPECT_EQ(Current(), 0);
+    EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"55"}));
+    EXPECT_EQ(Layer(0).GetLayerName(), u"Layer004");
+    ASSERT_TRUE(Undo());
+    Command(kCmdLayerAdd);
+    EXPECT_EQ(Layer(0).GetLayerName(), u"Layer004") << "undo gives the name's number back";
+    ExpectUndoAllRestores(original);
+}
+
+TEST_F(LayerCommands, LinkingBringsAWholeGroupInAndLinkingAMemberTakesItOut)
+{
+    Open(MakeRowsDocument({{"0000"}, {"0000"}, {"0000"}, {"0000"}}));
+    Layer(2).SetLinkID(Layer(3).GetLinkID());
+    Layer(3).GetSelection().Create({0, 0, 1, 1});
+    Layer(0).GetSelection().Create({1, 0, 3, 1}, {1, 0});
+    dialog.OnLayersChanged(true);
+    const std::vector<uint8_t> original = Stream();
+
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerLink>(3)));
+    for (const int i : {2, 3}) {
+        EXPECT_EQ(Layer(i).GetLinkID(), Layer(0).GetLinkID()) << i;
+        EXPECT_EQ(Layer(i).GetSelection().GetRect(), (CRect{1, 0, 3, 1})) << i;
+        EXPECT_EQ(Layer(i).GetSelection().GetMask(), (std::vector<uint8_t>{1, 0})) << i;
+    }
+    EXPECT_EQ(dialog.GetImageEditWnd().GetLayerCache().GetLinkedList(), (std::vector<int>{0, 2, 3}));
+
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerLink>(2)));
+    const int32_t left = Layer(2).GetLinkID();
+    for (const int i : {0, 1, 3}) {
+        EXPECT_NE(Layer(i).GetLinkID(), left) << "a link ID no layer had";
+    }
+    EXPECT_EQ(UndoText(), "元に戻す:レイヤリンク");
+    EXPECT_FALSE(Execute(std::make_unique<CCommandLayerLink>(0))) << "the current layer itself";
+
+    ExpectUndoAllRestores(original);
+    EXPECT_EQ(Layer(3).GetSelection().GetRect(), (CRect{0, 0, 1, 1}));
+    EXPECT_FALSE(Layer(2).GetSelection().HasMask());
+}
+
+TEST_F(LayerCommands, MovingALayerDownTwoPlacesAndBackByUndo)
+{
+    Open(MakeRowsDocument({{"0"}, {"1"}, {"2"}, {"3"}}));
+    Layers().SetCurrentIndex(1);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerOrder>(3)));
+    EXPECT_EQ(Current(), 2);
+    EXPECT_EQ(GetRows(Layer(2)), (PixelRows{"1"}));
+    EXPECT_EQ(GetRows(Layer(1)), (PixelRows{"2"}));
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(Current(), 1);
+    EXPECT_EQ(GetRows(Layer(1)), (PixelRows{"1"}));
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(Current(), 2);
+    EXPECT_FALSE(Execute(std::make_unique<CCommandLayerOrder>(3))) << "its own place";
+}
+
+TEST_F(LayerCommands, CurrentLayerNameAndDelayChangesSwapBackOnUndo)
+{
+    Open(MakeRowsDocument({{"0"}, {"1"}}));
+    const int32_t remembered = CDelay::GetRememberedDelay();
+    const std::vector<uint8_t> original = Stream();
+    EXPECT_FALSE(Execute(std::make_unique<CCommandLayerCurChange>(0)));
+    Command(kCmdLayerDown);
+    EXPECT_EQ(Current(), 1);
+    EXPECT_EQ(UndoText(), "元に戻す:カレントレイヤ変更");
+    EXPECT_EQ(dialog.GetImageEditWnd().GetBackup()[0], 1) << "the backup follows the current layer";
+
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerProperty>(u"名前", 4321)));
+    EXPECT_EQ(Layer(1).GetLayerName(), u"名前");
+    EXPECT_EQ(Layer(1).GetDelay().GetTicks(), 4321);
+    EXPECT_EQ(CDelay::GetRememberedDelay(), 4321) << "a new layer takes the delay last given";
+    ASSERT_TRUE(Execute(std::make_unique<CCommandLayerDelayAll>(600)));
+    EXPECT_EQ(Layer(0).GetDelay().GetTicks(), 600);
+    EXPECT_EQ(Layer(1).GetDelay().GetTicks(), 600);
+    EXPECT_EQ(UndoText(), "元に戻す:ディレイ一括変更");
+    ExpectUndoAllRestores(original);
+    EXPECT_EQ(Current(), 0);
+    CDelay::SetRememberedDelay(remembered);
+}
