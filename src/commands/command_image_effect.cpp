@@ -148,8 +148,10 @@ void CCommandImageEffect::ExecuteOnLayers(const std::vector<int>& layerIndices)
 {
     const CSize size = GetCanvasSize();
     const CRect canvas{0, 0, size.cx, size.cy};
+    // A resizing procedure trims its output by the mask it moves along; an
+    // in-place one on whole layers has no use for it.
     std::vector<uint8_t> mask;
-    if (UsesMask()) {
+    if (UsesMask() && ChangesSize()) {
         mask.assign(size_t(size.cx) * size_t(size.cy), 1);
     }
     uint8_t* maskData = mask.empty() ? nullptr : mask.data();

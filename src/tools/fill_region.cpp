@@ -126,14 +126,19 @@ void RewriteRows(SFillRegion& region, int first, int last, RowOp rowOp)
 
 }  // namespace
 
-SFillRegion GrowFillRegion(const SFillSource& source, const CRect& area, CPoint seed)
+SFillRegion GrowFillRegion(const SFillSource& source, const CRect& area, CPoint seed,
+                           std::vector<uint8_t> zeroedMask)
 {
     SFillRegion region;
     region.area = area;
+    region.mask = std::move(zeroedMask);
     if (!area.PtInRect(seed)) {
         return region;
     }
-    region.mask.assign(size_t(area.Width()) * size_t(area.Height()), 0);
+    const size_t count = size_t(area.Width()) * size_t(area.Height());
+    if (region.mask.size() != count) {
+        region.mask.assign(count, 0);
+    }
     const uint8_t reference = source.pixels[size_t(seed.y) * source.stride + seed.x];
     if (source.selectionMask != nullptr) {
         CRegionGrower<true>(source, region, reference).Grow(seed);
@@ -141,6 +146,18 @@ SFillRegion GrowFillRegion(const SFillSource& source, const CRect& area, CPoint 
         CRegionGrower<false>(source, region, reference).Grow(seed);
     }
     return region;
+}
+
+std::vector<uint8_t> ReleaseRegionMask(SFillRegion& region)
+{
+    CRect set;
+    if (set.IntersectRect(region.bounds, region.area)) {
+        for (int y = set.top; y < set.bottom; ++y) {
+            std::memset(&region.At(set.left, y), 0, size_t(set.Width()));
+        }
+    }
+    region.bounds = {};
+    return std::move(region.mask);
 }
 
 void KeepInnerEdge(SFillRegion& region)

@@ -28,8 +28,14 @@ struct SFillRegion {
 // Grows the 4-connected region of the seed's exact index within the area.
 // A seed outside the selection mask gives an empty region. Besides the mask
 // it needs only a stack of row spans, which stays small for pictures of
-// flat areas.
-SFillRegion GrowFillRegion(const SFillSource& source, const CRect& area, CPoint seed);
+// flat areas. The mask grows in zeroedMask when that is an all-zero block of
+// the area's size, so a fill kept from the last one costs no clearing of the
+// whole area; otherwise a new mask is made.
+SFillRegion GrowFillRegion(const SFillSource& source, const CRect& area, CPoint seed,
+                           std::vector<uint8_t> zeroedMask = {});
+// Clears what the region set in its mask and hands the mask back, all zero
+// again, for the next fill.
+std::vector<uint8_t> ReleaseRegionMask(SFillRegion& region);
 
 // Keeps only the region's edge: set bytes on the area's border or with an
 // unset neighbour among their four.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -16,14 +17,41 @@ void ReverseColumns(uint8_t* block, int width, int height)
     }
 }
 
+// Reverses a row of bytes eight at a time from both ends, each group of
+// eight turned round in a register.
+void ReverseRow(uint8_t* left, uint8_t* right)
+{
+    while (right - left >= 16) {
+        right -= 8;
+        uint64_t front;
+        uint64_t back;
+        std::memcpy(&front, left, 8);
+        std::memcpy(&back, right, 8);
+        front = __builtin_bswap64(front);
+        back = __builtin_bswap64(back);
+        std::memcpy(left, &back, 8);
+        std::memcpy(right, &front, 8);
+        left += 8;
+    }
+    std::reverse(left, right);
+}
+
 void ReverseRows(uint8_t* block, int width, int height)
 {
     if (block == nullptr) {
         return;
     }
     for (int y = 0; y < height; ++y) {
-        std::reverse(block + size_t(y) * width, block + size_t(y + 1) * width);
+        ReverseRow(block + size_t(y) * width, block + size_t(y + 1) * width);
     }
+}
+
+// floor() for the coordinates of a rotation, which lie well within an int:
+// the same value without a call into the maths library per pixel.
+int FloorToInt(double value)
+{
+    const int truncated = static_cast<int>(value);
+    return truncated - (value < truncated ? 1 : 0);
 }
 
 STransformedBlock MakeBlock(int width, int height)
@@ -150,8 +178,8 @@ STransformedBlock Rotate(const uint8_t* pixels, int width, int height, const uin
         const double dy = y - outCentreY;
         for (int x = 0; x < size.cx; ++x) {
             const double dx = x - outCentreX;
-            const double sx = std::floor(dx * c + dy * s + sourceCentreX);
-            const double sy = std::floor(dy * c - dx * s + sourceCentreY);
+            const int sx = FloorToInt(dx * c + dy * s + sourceCentreX);
+            const int sy = FloorToInt(dy * c - dx * s + sourceCentreY);
             if (sx < 0 || sx >= width || sy < 0 || sy >= height) {
                 continue;
             }

@@ -127,7 +127,8 @@ void CLayerPainter::FillEllipse(int x0, int y0, int x1, int y1)
     }
 }
 
-CRect CLayerPainter::FloodFill(int x, int y, const uint8_t* displayed, EFillStyle style)
+CRect CLayerPainter::FloodFill(int x, int y, const uint8_t* displayed, EFillStyle style,
+                               std::vector<uint8_t>* keptMask)
 {
     CRect area{0, 0, m_layer.GetWidth(), m_layer.GetHeight()};
     if (!ClipToEditArea(area)) {
@@ -139,16 +140,21 @@ CRect CLayerPainter::FloodFill(int x, int y, const uint8_t* displayed, EFillStyl
         area.IntersectRect(area, {x, area.top, x + 1, area.bottom});
     }
     const SFillSource source{displayed, m_layer.GetWidth(), GetSelectionMask(), m_selection.GetRect()};
-    SFillRegion region = GrowFillRegion(source, area, {x, y});
-    if (region.bounds.IsRectEmpty()) {
-        return {};
+    std::vector<uint8_t> zeroedMask = keptMask != nullptr ? std::move(*keptMask) : std::vector<uint8_t>();
+    SFillRegion region = GrowFillRegion(source, area, {x, y}, std::move(zeroedMask));
+    CRect painted;
+    if (!region.bounds.IsRectEmpty()) {
+        if (style == kFillInnerEdge) {
+            KeepInnerEdge(region);
+        } else if (style == kFillOuterEdge) {
+            MakeOuterEdge(region);
+        }
+        painted = PaintMask(region.bounds, region.mask.data(), region.area);
     }
-    if (style == kFillInnerEdge) {
-        KeepInnerEdge(region);
-    } else if (style == kFillOuterEdge) {
-        MakeOuterEdge(region);
+    if (keptMask != nullptr) {
+        *keptMask = ReleaseRegionMask(region);
     }
-    return PaintMask(region.bounds, region.mask.data(), region.area);
+    return painted;
 }
 
 CRect CLayerPainter::PaintMask(const CRect& rect, const uint8_t* mask, const CRect& maskRect)

@@ -44,8 +44,11 @@ public:
     void FillEllipse(int x0, int y0, int x1, int y1);
     // Fills the region of the seed's index in `displayed` (the composited
     // picture of the layer's size, what the user sees) in a fill style.
-    // Returns the rectangle that was painted, empty when nothing was.
-    CRect FloodFill(int x, int y, const uint8_t* displayed, EFillStyle style);
+    // Returns the rectangle that was painted, empty when nothing was. A
+    // keptMask carries the region mask from one fill to the next, all zero
+    // in between (see GrowFillRegion).
+    CRect FloodFill(int x, int y, const uint8_t* displayed, EFillStyle style,
+                    std::vector<uint8_t>* keptMask = nullptr);
     // Writes where the mask (laid over maskRect) is set, within the rectangle.
     // Neither the selection mask nor the colour mask applies. Returns the
     // part considered.

@@ -144,7 +144,7 @@ void CImageEditWnd::FillEllipse(int x0, int y0, int x1, int y1)
 
 CRect CImageEditWnd::FloodFill(int x, int y, bool redraw)
 {
-    const CRect painted = MakePainter().FloodFill(x, y, m_layerCache.GetPixels(), m_fillStyle);
+    const CRect painted = MakePainter().FloodFill(x, y, m_layerCache.GetPixels(), m_fillStyle, &m_fillMask);
     if (redraw) {
         Refresh(painted, true, true, false, false);
     }

@@ -120,6 +120,9 @@ private:
     CTone m_tone;
     EFillStyle m_fillStyle = kFillNormal;
     CImageSelector m_selector;
+    // The flood fill's region mask, all zero between fills: a fill clears
+    // only what it touched, not the whole canvas.
+    std::vector<uint8_t> m_fillMask;
     CSelectionFrameList m_selectionFrame;
     uint8_t m_framePhase = 0;
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "model/stipplebox_image_selection.h"
@@ -136,5 +137,34 @@ TEST(FloodFill, SpanFillMatchesTheReferenceGrowthOnRandomPictures)
                 ASSERT_EQ(edge.bounds, plain.bounds);
             }
         }
+    }
+}
+
+TEST(FloodFill, AMaskKeptFromFillToFillGivesTheSameFillsAndIsClearAfterEach)
+{
+    std::mt19937 random(5);
+    std::string digits;
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 12; ++x) {
+            digits += char('0' + random() % 3);
+        }
+        digits += y < 8 ? "/" : "";
+    }
+    CPaintSheet fresh(digits);
+    CPaintSheet kept(digits);
+    std::vector<uint8_t> mask;
+    for (int i = 0; i < 60; ++i) {
+        const int x = int(random() % 14) - 1;
+        const int y = int(random() % 11) - 1;
+        const auto style = EFillStyle(random() % 5);
+        const uint8_t ink = uint8_t(random() % 3);
+        const CRect expected = fresh.Painter().FloodFill(x, y, fresh.Layer().GetPixels(), style);
+        CLayerPainter painter(kept.Layer(), kept.Palette(), kept.nib, kept.tone, CPaintSheet::kInk);
+        EXPECT_EQ(painter.FloodFill(x, y, kept.Layer().GetPixels(), style, &mask), expected) << i;
+        EXPECT_EQ(kept.Inked(), fresh.Inked()) << i;
+        EXPECT_EQ(std::count(mask.begin(), mask.end(), 0), std::ptrdiff_t(mask.size())) << i;
+        // New colours, so that later fills find other regions.
+        fresh.Layer().SetPixel(x & 7, y & 7, ink);
+        kept.Layer().SetPixel(x & 7, y & 7, ink);
     }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <random>
 #include <vector>
@@ -61,6 +63,21 @@ TEST(ImageTransform, FlipsMirrorPixelsAndMaskTogetherAndUndoThemselves)
     EXPECT_EQ(twice, picture);
 }
 
+TEST(ImageTransform, AHorizontalFlipOfAnyWidthReversesEachRowExactly)
+{
+    std::mt19937 random(8);
+    for (int width = 1; width <= 41; ++width) {
+        Bytes block(size_t(width) * 3);
+        std::generate(block.begin(), block.end(), [&random] { return uint8_t(random()); });
+        Bytes expected = block;
+        for (int y = 0; y < 3; ++y) {
+            std::reverse(expected.begin() + y * width, expected.begin() + (y + 1) * width);
+        }
+        FlipHorizontal(block.data(), width, 3, nullptr);
+        EXPECT_EQ(block, expected) << width;
+    }
+}
+
 TEST(ImageTransform, NearestScalingRepeatsAndSkipsWholePixels)
 {
     const Bytes row = {10, 20, 30};
@@ -111,6 +128,31 @@ TEST(ImageTransform, RotationKeepsEveryPixelOfAnOddSquareAtAnyQuarterTurn)
         ASSERT_EQ(height, 9);
     }
     EXPECT_EQ(turned, pixels) << "four quarter turns give the picture back";
+}
+
+// Rotation as it reads: every output pixel maps back through floor().
+TEST(ImageTransform, RotationAtAnyAngleMatchesThePlainFormulaPixelForPixel)
+{
+    Bytes pixels(13 * 7);
+    std::iota(pixels.begin(), pixels.end(), uint8_t{1});
+    const Bytes mask(pixels.size(), 1);
+    const double pi = 4.0 * std::atan(1.0);
+    for (const float angle : {33.0f, 347.5f, 200.0f, 359.9f, 45.0f}) {
+        const STransformedBlock block = Rotate(pixels.data(), 13, 7, mask.data(), angle, {13, 7});
+        const double c = std::cos(-double(angle) * pi / 180.0);
+        const double s = std::sin(-double(angle) * pi / 180.0);
+        for (int y = 0; y < block.height; ++y) {
+            for (int x = 0; x < block.width; ++x) {
+                const double dx = x - (block.width - 1) / 2.0;
+                const double dy = y - (block.height - 1) / 2.0;
+                const double sx = std::floor(dx * c + dy * s + 6.0);
+                const double sy = std::floor(dy * c - dx * s + 3.0);
+                const bool inside = sx >= 0 && sx < 13 && sy >= 0 && sy < 7;
+                const uint8_t expected = inside ? pixels[size_t(sy) * 13 + size_t(sx)] : 0;
+                ASSERT_EQ(block.pixels[size_t(y) * block.width + x], expected) << angle << " at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(ImageTransform, TheRotatedSizeCoversTheTurnedCanvasWithItsMargin)

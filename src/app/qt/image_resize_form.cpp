@@ -41,6 +41,8 @@ CImageResizeForm::CImageResizeForm(CImageResizeDlg& dialog, QWidget* parent)
     for (int index = 0; index < CImageResizeDlg::kAnchorCount; ++index) {
         auto* button = new QPushButton(kAnchorLabels[index], anchor);
         button->setCheckable(true);
+        // Return still means OK after an anchor was chosen.
+        button->setAutoDefault(false);
         button->setFixedSize(36, 36);
         m_anchors->addButton(button, index);
         grid->addWidget(button, index / 3, index % 3);
