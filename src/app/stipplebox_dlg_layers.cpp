@@ -24,7 +24,9 @@ void CStippleboxDlg::AddLayerCommands()
     m_commandMap.Add(kCmdLayerAdd, [this](unsigned) { ExecuteCommand(std::make_unique<CCommandLayerAdd>(0, true)); });
     m_commandMap.Add(
         kCmdLayerDelete,
-        [this, layers](unsigned) { ExecuteCommand(std::make_unique<CCommandLayerDelete>(layers()->GetCurrentIndex())); },
+        [this, layers](unsigned) {
+            ExecuteCommand(std::make_unique<CCommandLayerDelete>(layers()->GetCurrentIndex()));
+        },
         severalLayers);
     m_commandMap.Add(kCmdLayerDuplicate,
                      [this](unsigned) { ExecuteCommand(std::make_unique<CCommandLayerDuplicate>()); });
@@ -53,7 +55,9 @@ void CStippleboxDlg::AddLayerCommands()
     m_commandMap.AddRange(
         kCmdDelayUnitFirst, kCmdDelayUnitLast,
         [this](unsigned id) { m_document->SetDelayUnit(uint8_t(id - kCmdDelayUnitFirst + 1)); },
-        [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_document->GetDelayUnit() == cmdUI.GetID() - kCmdDelayUnitFirst + 1); });
+        [this](ICmdUI& cmdUI) {
+            cmdUI.SetCheck(m_document->GetDelayUnit() == cmdUI.GetID() - kCmdDelayUnitFirst + 1);
+        });
 }
 
 void CStippleboxDlg::OnDelayAll()

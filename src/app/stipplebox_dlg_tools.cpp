@@ -28,7 +28,8 @@ void CStippleboxDlg::AddToolCommands()
             cmdUI.Enable(CurrentToolUses(&CImageEditTool::UsesPenSize));
         });
     m_commandMap.AddRange(
-        kCmdToneFirst, kCmdToneLast, [this](unsigned id) { m_imageEditWnd.GetTone().SetLevel(uint8_t(id - kCmdToneFirst)); },
+        kCmdToneFirst, kCmdToneLast,
+        [this](unsigned id) { m_imageEditWnd.GetTone().SetLevel(uint8_t(id - kCmdToneFirst)); },
         [this](ICmdUI& cmdUI) {
             cmdUI.SetCheck(m_imageEditWnd.GetTone().GetLevel() == cmdUI.GetID() - kCmdToneFirst);
             cmdUI.Enable(CurrentToolUses(&CImageEditTool::UsesTone));

@@ -19,40 +19,49 @@ public:
     std::string GetTitle() const override { return "切り取り"; }
 };
 
-class CCommandImageEffectFlipHorz final : public CCommandImageEffect {
+// Base of the flips: the mask turns with the pixels, and a second flip
+// undoes the first, so nothing is kept.
+class CCommandImageEffectFlip : public CCommandImageEffect {
+protected:
+    bool UsesMask() const override { return true; }
+    bool ChangesMask() const override { return true; }
+    bool SelfInverse() const override { return true; }
+};
+
+class CCommandImageEffectFlipHorz final : public CCommandImageEffectFlip {
 public:
     std::string GetTitle() const override { return "左右反転"; }
 
 protected:
-    bool UsesMask() const override { return true; }
-    bool ChangesMask() const override { return true; }
-    bool SelfInverse() const override { return true; }
     void TransformInPlace(uint8_t* pixels, int width, int height, uint8_t* mask) override;
 };
 
-class CCommandImageEffectFlipVert final : public CCommandImageEffect {
+class CCommandImageEffectFlipVert final : public CCommandImageEffectFlip {
 public:
     std::string GetTitle() const override { return "上下反転"; }
 
 protected:
+    void TransformInPlace(uint8_t* pixels, int width, int height, uint8_t* mask) override;
+};
+
+// Base of rotation and scaling: a block of a new size, which the mask moved
+// along with the pixels trims to what they cover.
+class CCommandImageEffectReshape : public CCommandImageEffect {
+protected:
     bool UsesMask() const override { return true; }
     bool ChangesMask() const override { return true; }
-    bool SelfInverse() const override { return true; }
-    void TransformInPlace(uint8_t* pixels, int width, int height, uint8_t* mask) override;
+    bool ChangesSize() const override { return true; }
 };
 
 // Rotation by any angle in degrees, counter-clockwise on screen. Without a
 // selection the canvas becomes the bounding box of the turned picture.
-class CCommandImageEffectRotate final : public CCommandImageEffect {
+class CCommandImageEffectRotate final : public CCommandImageEffectReshape {
 public:
     explicit CCommandImageEffectRotate(float angle) : m_angle(angle) {}
     int GetDataSize() const override { return CCommandImageEffect::GetDataSize() + 52; }
     std::string GetTitle() const override { return "回転"; }
 
 protected:
-    bool UsesMask() const override { return true; }
-    bool ChangesMask() const override { return true; }
-    bool ChangesSize() const override { return true; }
     STransformedBlock TransformResize(const uint8_t* pixels, int width, int height, const uint8_t* mask) override;
 
 private:
@@ -61,7 +70,7 @@ private:
 
 // Nearest-pixel scaling to a new size. The interpolate choice is kept, but
 // every scaling takes the nearest pixel.
-class CCommandImageEffectScaling final : public CCommandImageEffect {
+class CCommandImageEffectScaling final : public CCommandImageEffectReshape {
 public:
     CCommandImageEffectScaling(int width, int height, bool interpolate)
         : m_width(width), m_height(height), m_interpolate(interpolate)
@@ -69,16 +78,12 @@ public:
     }
     int GetDataSize() const override { return CCommandImageEffect::GetDataSize() + 60; }
     std::string GetTitle() const override { return "拡大・縮小"; }
-    bool IsInterpolating() const { return m_interpolate; }
 
 protected:
-    bool UsesMask() const override { return true; }
-    bool ChangesMask() const override { return true; }
-    bool ChangesSize() const override { return true; }
     STransformedBlock TransformResize(const uint8_t* pixels, int width, int height, const uint8_t* mask) override;
 
 private:
     int m_width;
     int m_height;
-    bool m_interpolate;
+    [[maybe_unused]] bool m_interpolate;  // the user's choice, kept; no scaler interpolates
 };

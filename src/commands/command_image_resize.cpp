@@ -13,7 +13,8 @@ namespace {
 
 // Copies the placement's source part of one canvas-wide block to its
 // destination in another.
-void CopyPlacedPart(const uint8_t* from, int fromWidth, uint8_t* to, int toWidth, const SCanvasResizePlacement& placement)
+void CopyPlacedPart(const uint8_t* from, int fromWidth, uint8_t* to, int toWidth,
+                    const SCanvasResizePlacement& placement)
 {
     const CRect& source = placement.source;
     const CRect& destination = placement.destination;
@@ -30,26 +31,33 @@ void ZeroPart(std::vector<uint8_t>& block, int width, const CRect& part)
     }
 }
 
-// The selections travel with the picture, their content lifted off the
-// layers meanwhile.
-void ShiftSelections(CLayerSet layers, const SCanvasResizePlacement& placement)
+// Moves the picture onto a canvas of the size `to`: moveLayer(layer index,
+// layer, placement) gives each layer its new pixels. The selections travel
+// with the picture, lifted off the layers meanwhile; once it has moved, what
+// lies beneath them is taken afresh, so a part that was off the canvas has
+// the new background beneath it, not whatever its plane held.
+template <class MoveLayer>
+void MoveCanvas(CSize from, CSize to, int anchor, MoveLayer moveLayer)
 {
-    for (CStippleboxLayer* layer : layers) {
+    CStippleboxLayerPtrArray& layers = *CStippleboxAccessor::GetLayers();
+    const std::vector<CStippleboxLayer*> selected = GetLayersWithSelection(layers);
+    LiftSelections(selected);
+    RestoreUnderneath(selected);
+    const SCanvasResizePlacement placement = PlaceResizedCanvas(from, to, anchor);
+    for (int i = 0; i < layers.GetSize(); ++i) {
+        moveLayer(i, *layers[i], placement);
+    }
+    for (CStippleboxLayer* layer : selected) {
         CStippleboxImageSelection& selection = layer->GetSelection();
         CRect rect = selection.GetRect();
         rect.OffsetRect(placement.destination.left - placement.source.left,
                         placement.destination.top - placement.source.top);
         selection.SetRect(rect);
     }
-}
-
-// Puts the selections back over the moved picture. What now lies beneath a
-// selection is taken afresh: a part that was off the canvas has the new
-// background beneath it, not whatever its plane held.
-void PutSelectionsBack(CLayerSet layers)
-{
-    GrabUnderneath(layers);
-    PaintSelections(layers, false, 0);
+    CStippleboxAccessor::GetData()->SetSize(to.cx, to.cy, false);
+    GrabUnderneath(selected);
+    PaintSelections(selected, false, 0);
+    CStippleboxAccessor::GetMainDialog()->OnCanvasResized();
 }
 
 }  // namespace
@@ -66,47 +74,29 @@ CCommandImageResize::~CCommandImageResize() = default;
 
 bool CCommandImageResize::Execute()
 {
-    CStippleboxLayerPtrArray& layers = *GetLayers();
-    const std::vector<CStippleboxLayer*> selected = GetLayersWithSelection(layers);
-    LiftSelections(selected);
-    RestoreUnderneath(selected);
-    const SCanvasResizePlacement placement = PlaceResizedCanvas(m_oldSize, m_newSize, m_anchor);
     m_layers.clear();
-    for (int i = 0; i < layers.GetSize(); ++i) {
-        CStippleboxLayer& layer = *layers[i];
-        std::vector<uint8_t> old = layer.TakePixels();
-        layer.Resize(m_newSize.cx, m_newSize.cy);
-        layer.Fill(m_backgroundIndex);
-        CopyPlacedPart(old.data(), m_oldSize.cx, layer.GetPixels(), m_newSize.cx, placement);
-        // The kept part lives on in the layer.
-        ZeroPart(old, m_oldSize.cx, placement.source);
-        m_layers.emplace_back(std::make_unique<CCompressData>())->Compress(old);
-    }
-    ShiftSelections(selected, placement);
-    GetData()->SetSize(m_newSize.cx, m_newSize.cy, false);
-    PutSelectionsBack(selected);
-    GetMainDialog()->OnCanvasResized();
+    MoveCanvas(m_oldSize, m_newSize, m_anchor,
+               [this](int, CStippleboxLayer& layer, const SCanvasResizePlacement& placement) {
+                   std::vector<uint8_t> old = layer.TakePixels();
+                   layer.Resize(m_newSize.cx, m_newSize.cy);
+                   layer.Fill(m_backgroundIndex);
+                   CopyPlacedPart(old.data(), m_oldSize.cx, layer.GetPixels(), m_newSize.cx, placement);
+                   // The kept part lives on in the layer.
+                   ZeroPart(old, m_oldSize.cx, placement.source);
+                   m_layers.emplace_back(std::make_unique<CCompressData>())->Compress(old);
+               });
     return true;
 }
 
 void CCommandImageResize::Undo()
 {
-    CStippleboxLayerPtrArray& layers = *GetLayers();
-    const std::vector<CStippleboxLayer*> selected = GetLayersWithSelection(layers);
-    LiftSelections(selected);
-    RestoreUnderneath(selected);
-    const SCanvasResizePlacement placement = PlaceResizedCanvas(m_newSize, m_oldSize, m_anchor);
-    for (int i = 0; i < layers.GetSize(); ++i) {
-        CStippleboxLayer& layer = *layers[i];
-        std::vector<uint8_t> old = m_layers[size_t(i)]->Decompress();
-        CopyPlacedPart(layer.GetPixels(), m_newSize.cx, old.data(), m_oldSize.cx, placement);
-        layer.SetPixels(m_oldSize.cx, m_oldSize.cy, std::move(old));
-    }
+    MoveCanvas(m_newSize, m_oldSize, m_anchor,
+               [this](int index, CStippleboxLayer& layer, const SCanvasResizePlacement& placement) {
+                   std::vector<uint8_t> old = m_layers[size_t(index)]->Decompress();
+                   CopyPlacedPart(layer.GetPixels(), m_newSize.cx, old.data(), m_oldSize.cx, placement);
+                   layer.SetPixels(m_oldSize.cx, m_oldSize.cy, std::move(old));
+               });
     m_layers.clear();
-    ShiftSelections(selected, placement);
-    GetData()->SetSize(m_oldSize.cx, m_oldSize.cy, false);
-    PutSelectionsBack(selected);
-    GetMainDialog()->OnCanvasResized();
 }
 
 int CCommandImageResize::GetDataSize() const

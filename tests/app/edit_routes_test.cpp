@@ -86,16 +86,3 @@ TEST_F(EditRoutes, DelayUnitItemsCheckTheDocumentsUnit)
         EXPECT_EQ(Checked(id), id == kCmdDelayUnitFirst + 6) << id;
     }
 }
-
-TEST_F(EditRoutes, UndoAndRedoItemsNameTheStrokeTheyWouldTakeBack)
-{
-    Command(kCmdToolLine);
-    canvas.Stroke({{1, 1}, {6, 4}});
-    EXPECT_EQ(UndoText(), "元に戻す:描画");
-    EXPECT_EQ(RedoText(), "やり直す");
-    Command(kCmdUndo);
-    EXPECT_EQ(UndoText(), "元に戻す");
-    EXPECT_EQ(RedoText(), "やり直す:描画");
-    Command(kCmdRedo);
-    EXPECT_EQ(CurrentLayer().GetPixel(6, 4), Document().GetDrawingColor());
-}

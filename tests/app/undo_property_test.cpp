@@ -46,7 +46,8 @@ SEditState Capture(CStippleboxData& document)
         for (int y = rect.top; y < rect.bottom; ++y) {
             for (int x = rect.left; x < rect.right; ++x) {
                 const size_t at = size_t(y - rect.top) * rect.Width() + size_t(x - rect.left);
-                if (selection.GetMask()[at] != 0 && !CRect{0, 0, document.GetWidth(), document.GetHeight()}.PtInRect({x, y})) {
+                const bool offCanvas = !CRect{0, 0, document.GetWidth(), document.GetHeight()}.PtInRect({x, y});
+                if (selection.GetMask()[at] != 0 && offCanvas) {
                     kept.push_back(selection.GetFloating()[at]);
                 }
             }
@@ -78,7 +79,8 @@ protected:
         for (CStippleboxLayer* layer : layers) {
             CStippleboxImageSelection& selection = layer->GetSelection();
             selection.Create(rect, mask);
-            std::generate(selection.GetFloating().begin(), selection.GetFloating().end(), [&random] { return uint8_t(random()); });
+            std::vector<uint8_t>& floating = selection.GetFloating();
+            std::generate(floating.begin(), floating.end(), [&random] { return uint8_t(random()); });
             std::fill(selection.GetUnderneath().begin(), selection.GetUnderneath().end(), 0);
         }
         GrabUnderneath(layers);
@@ -124,7 +126,7 @@ TEST_P(UndoProperty, UndoingEverythingRestoresTheDocumentAndRedoingRestoresTheEn
     if (seed % 3 != 0) {
         MakeFloatingSelection(random);
     }
-    const SEditState original = Capture(Document());
+    const SEditState before = Capture(Document());
 
     CRandomEditor editor(dialog, dialogs, canvas, seed);
     AddAllActions(editor);
@@ -139,7 +141,7 @@ TEST_P(UndoProperty, UndoingEverythingRestoresTheDocumentAndRedoingRestoresTheEn
     while (Undo()) {
         ASSERT_TRUE(CanvasFollowsDocument()) << editor.GetTrace();
     }
-    EXPECT_TRUE(Capture(Document()) == original) << "seed " << seed << ": " << editor.GetTrace();
+    EXPECT_TRUE(Capture(Document()) == before) << "seed " << seed << ": " << editor.GetTrace();
     while (Redo()) {
     }
     EXPECT_TRUE(Capture(Document()) == end) << "seed " << seed << ": " << editor.GetTrace();

@@ -109,7 +109,8 @@ void AddDrawingActions(CRandomEditor& editor)
 
 void AddEffectActions(CRandomEditor& editor)
 {
-    for (const unsigned id : {kCmdCut, kCmdCopy, kCmdPaste, kCmdPaste, kCmdDelete, kCmdFlipHorizontal, kCmdFlipVertical}) {
+    for (const unsigned id :
+         {kCmdCut, kCmdCopy, kCmdPaste, kCmdPaste, kCmdDelete, kCmdFlipHorizontal, kCmdFlipVertical}) {
         editor.AddAction("edit " + std::to_string(id), 3, [id](CRandomEditor& e) { e.Choose(id); });
     }
     editor.AddAction("canvas size", 3, [](CRandomEditor& e) {

@@ -13,7 +13,8 @@
 CGridForm::CGridForm(CGridDlg& dialog, QWidget* parent)
     : QDialog(parent),
       m_dialog(dialog),
-      m_horizontal(MakeIntegerField(CGridDlg::kMinInterval, CGridDlg::kMaxInterval, dialog.GetGrid().interval.cx, this)),
+      m_horizontal(
+          MakeIntegerField(CGridDlg::kMinInterval, CGridDlg::kMaxInterval, dialog.GetGrid().interval.cx, this)),
       m_vertical(MakeIntegerField(CGridDlg::kMinInterval, CGridDlg::kMaxInterval, dialog.GetGrid().interval.cy, this)),
       m_presets(MakeComboBox(GetSizePresetLabels(), 0, this))
 {

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <map>
 #include <set>
 
 #include "app/qt/qt_modal_dialogs.h"
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
+#include "model/stipplebox_data.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_window_host.h"
 #include "support/headless_message_box_scope.h"
@@ -146,4 +148,45 @@ TEST_F(MainWindow, ClosingTheWindowIsExitWithItsQuestion)
     messages->QueueAnswer(MessageBoxAnswer::No);
     window.close();
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(MainWindow, ALineDrawnWithTheMouseIsOneStepToUndoAndRedoFromTheMenu)
+{
+    byId.at(kCmdZoom4)->trigger();
+    byId.at(kCmdToolLine)->trigger();
+    CImageEditWnd& canvas = dialog.GetImageEditWnd();
+    CQtWindowHost& host = window.GetCanvasHost();
+    const auto at = [&canvas](int x, int y) {
+        const CRect pixel = canvas.ImageToScreen({x, y, x + 1, y + 1});
+        return QPoint(pixel.left + 1, pixel.top + 1);
+    };
+    const auto send = [&host](QEvent::Type type, QPoint point) {
+        QMouseEvent event(type, QPointF(point), host.mapToGlobal(QPointF(point)), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&host, &event);
+    };
+    send(QEvent::MouseButtonPress, at(10, 20));
+    send(QEvent::MouseMove, at(30, 25));
+    send(QEvent::MouseMove, at(40, 30));
+    send(QEvent::MouseButtonRelease, at(40, 30));
+
+    const CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
+    const uint8_t ink = dialog.GetDocument()->GetDrawingColor();
+    const uint8_t paper = dialog.GetDocument()->GetBackgroundColor();
+    EXPECT_EQ(layer.GetPixel(10, 20), ink);
+    EXPECT_EQ(layer.GetPixel(25, 25), ink) << "the line's middle";
+    EXPECT_EQ(layer.GetPixel(40, 30), ink);
+    EXPECT_EQ(layer.GetPixel(30, 25), paper) << "the preview to the first move is gone";
+    const QPoint middle = at(25, 25);
+    EXPECT_EQ(host.grab().toImage().pixelColor(middle), QColor(Qt::black));
+    UpdateAllMenus();
+    EXPECT_EQ(byId.at(kCmdUndo)->text(), QString::fromUtf8("元に戻す:描画"));
+
+    byId.at(kCmdUndo)->trigger();
+    EXPECT_EQ(layer.GetPixel(25, 25), paper);
+    EXPECT_EQ(host.grab().toImage().pixelColor(middle), QColor(Qt::white));
+    UpdateAllMenus();
+    EXPECT_EQ(byId.at(kCmdRedo)->text(), QString::fromUtf8("やり直す:描画"));
+    byId.at(kCmdRedo)->trigger();
+    EXPECT_EQ(layer.GetPixel(25, 25), ink);
 }
