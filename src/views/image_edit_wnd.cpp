@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "model/dib_section.h"
+#include "model/index_remap.h"
 #include "model/onion_skin_colors.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
@@ -12,7 +13,7 @@
 #include "tools/shape.h"
 #include "tools/shape_pen.h"
 
-CImageEditWnd::CImageEditWnd() = default;
+CImageEditWnd::CImageEditWnd() : m_selector(this) {}
 CImageEditWnd::~CImageEditWnd() = default;
 
 void CImageEditWnd::AttachDocument(CStippleboxData* document)
@@ -87,19 +88,7 @@ void CImageEditWnd::CopyRect(const CRect& rect, bool toBackup)
 
 void CImageEditWnd::RemapIndices(const std::array<uint8_t, 256>& table)
 {
-    const auto remap = [&table](uint8_t* pixels, size_t count) {
-        for (size_t i = 0; i < count; ++i) {
-            pixels[i] = table[pixels[i]];
-        }
-    };
-    CStippleboxLayerPtrArray& layers = *m_document->GetLayers();
-    for (int i = 0; i < layers.GetSize(); ++i) {
-        CStippleboxLayer& layer = *layers[i];
-        CStippleboxImageSelection& selection = layer.GetSelection();
-        remap(layer.GetPixels(), layer.GetPixelCount());
-        remap(selection.GetFloating().data(), selection.GetFloating().size());
-        remap(selection.GetUnderneath().data(), selection.GetUnderneath().size());
-    }
+    RemapLayerIndices(*m_document->GetLayers(), table);
     m_layerCache.Rebuild();
     RefreshBackup();
 }
