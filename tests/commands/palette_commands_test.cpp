@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include "bars/command_ids.h"
+#include "commands/color_compress_data.h"
+#include "commands/command_color.h"
+#include "commands/command_color_effect.h"
+#include "commands/command_color_selection.h"
+#include "commands/command_image_selection.h"
+#include "commands/command_palette.h"
+#include "model/color_selection_move.h"
+#include "model/palette_order.h"
+#include "model/stipplebox_color_selection.h"
+#include "model/stipplebox_data.h"
+#include "model/stipplebox_image_selection.h"
+#include "support/composite_colors.h"
+#include "support/main_dialog_fixture.h"
+#include "support/test_documents.h"
+
+namespace {
+
+// The real main dialog with a document of three layers and two palettes of
+// random colours; commands run through its history.
+class PaletteCommands : public CMainDialogTest {
+protected:
+    PaletteCommands() { dialog.InstallDocument(MakeRichDocument(8, 6, 3, 2, 11), {}); }
+
+    CStippleboxData& Document() { return *dialog.GetDocument(); }
+    CStippleboxPalette& Palette() { return *Document().GetCurrentPalette(); }
+    CStippleboxColorSelection& EntrySelection() { return *Palette().GetColorSelection(); }
+    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
+    void UndoAll()
+    {
+        while (dialog.GetCommandManager().Undo(nullptr)) {
+        }
+    }
+    void RedoAll()
+    {
+        while (dialog.GetCommandManager().Redo(nullptr)) {
+        }
+    }
+    // The document as stored, but for the drawing colour: colour commands
+    // pick it for the user, as a click in the palette would, outside the
+    // history.
+    std::vector<uint8_t> Stored()
+    {
+        const uint8_t drawing = Document().GetDrawingColor();
+        Document().SetDrawingColor(0);
+        std::vector<uint8_t> stream = WriteChunkStream(Document());
+        Document().SetDrawingColor(drawing);
+        return stream;
+    }
+    std::vector<SPaletteColor> Colors()
+    {
+        std::vector<SPaletteColor> colors;
+        for (int i = 0; i < Palette().GetCount(); ++i) {
+            colors.push_back(Palette().GetColor(i));
+        }
+        return colors;
+    }
+    void SelectEntries(std::initializer_list<int> entries)
+    {
+        std::vector<uint8_t> mask(256, 0);
+        for (const int entry : entries) {
+            mask[entry] = 1;
+        }
+        ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionNew>(std::move(mask))));
+    }
+};
+
+}  // namespace
+
+TEST_F(PaletteCommands, PalettesAreAddedAsCopiesUpToTenAndUndoGivesTheirDefaultNamesBack)
+{
+    const std::vector<uint8_t> before = Stored();
+    const std::vector<SPaletteColor> colors = Colors();
+    for (int count = 3; count <= 10; ++count) {
+        ASSERT_TRUE(Execute(std::make_unique<CCommandPaletteAdd>()));
+    }
+    CStippleboxPalettePtrArray& palettes = *Document().GetPalettes();
+    EXPECT_EQ(palettes.GetCurrentIndex(), 9);
+    EXPECT_EQ(Colors(), colors);
+    EXPECT_EQ(Palette().GetTriple(77), palettes[1]->GetTriple(77));
+    EXPECT_EQ(Palette().GetPaletteName(), u"Pal010");
+    EXPECT_FALSE(Execute(std::make_unique<CCommandPaletteAdd>()));
+    EXPECT_EQ(LastBoxText(), "これ以上パレットは追加できません。");
+    EXPECT_EQ(palettes.GetSize(), 10);
+
+    const std::vector<uint8_t> after = Stored();
+    UndoAll();
+    EXPECT_EQ(Stored(), before);
+    RedoAll();
+    EXPECT_EQ(Stored(), after);
+}
+
+TEST_F(PaletteCommands, DeletingSwitchingAndRenamingPalettesUndoToTheStoredBytes)
+{
+    const std::vector<uint8_t> before = Stored();
+    EXPECT_FALSE(Execute(std::make_unique<CCommandPaletteCurChange>(1))) << "already current";
+    ASSERT_TRUE(Execute(std::make_unique<CCommandPaletteCurChange>(0)));
+    SelectEntries({4, 5});
+    ASSERT_TRUE(Execute(std::make_unique<CCommandPaletteDelete>()));
+    EXPECT_EQ(Palette().GetPaletteName(), u"パレット1") << "the one after it becomes current";
+    EXPECT_FALSE(Execute(std::make_unique<CCommandPaletteDelete>())) << "the last palette stays";
+    EXPECT_TRUE(messages->GetRecords().empty()) << "refusals without a message";
+
+    dialogs.paletteName = std::u16string(u"夜") + char16_t(0xD800);  // a lone surrogate survives
+    dialog.OnCommand(kCmdPaletteProperty);
+    EXPECT_EQ(dialogs.seenPaletteName, u"パレット1");
+    EXPECT_EQ(Palette().GetPaletteName(), *dialogs.paletteName);
+    dialogs.paletteName.reset();
+    dialog.OnCommand(kCmdPaletteProperty);
+    EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す:パレットプロパティ") << "a cancelled form records nothing";
+
+    const std::vector<uint8_t> after = Stored();
+    dialog.GetCommandManager().Undo(nullptr);
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Document().GetPalettes()->GetSize(), 2);
+    EXPECT_EQ(Palette().GetPaletteName(), u"パレット0") << "the deleted palette is back and current";
+    EXPECT_EQ(EntrySelection().GetCount(), 2) << "with its entry selection";
+    UndoAll();
+    EXPECT_EQ(Stored(), before);
+    RedoAll();
+    EXPECT_EQ(Stored(), after);
+}
+
+TEST_F(PaletteCommands, ACopiedOrRecolouredEntryComesBackAndBecomesTheDrawingColour)
+{
+    const std::vector<SPaletteColor> colors = Colors();
+    // The palette grid has shown the copy live and kept the entry it covered.
+    auto covered = std::make_unique<CStippleboxPalette>();
+    covered->Create(1, false);
+    covered->CopyEntry(0, Palette(), 20);
+    Palette().CopyEntry(20, Palette(), 30);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorCopy>(20, 30, std::move(covered))));
+    EXPECT_EQ(Document().GetDrawingColor(), 20);
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Colors(), colors);
+    dialog.GetCommandManager().Redo(nullptr);
+    EXPECT_EQ(Palette().GetColor(20), colors[30]);
+
+    // The value bars have set the colour live.
+    const std::array<uint16_t, 3> triple = Palette().GetTriple(40);
+    const uint8_t space = Palette().GetColorSpaceID(40);
+    Palette().SetColor(40, {1, 2, 3});
+    Palette().SetTriple(40, {100, 200, 300});
+    Palette().SetColorSpaceID(40, 2);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorDragChange>(40, colors[40], triple, space)));
+    dialog.SetColorIndex(IMainDialog::kDrawingColor, 9);
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Palette().GetColor(40), colors[40]);
+    EXPECT_EQ(Palette().GetDisplayColor(40), colors[40].ToDisplayColor());
+    EXPECT_EQ(Palette().GetTriple(40), triple);
+    EXPECT_EQ(Palette().GetColorSpaceID(40), space);
+    EXPECT_EQ(Document().GetDrawingColor(), 40) << "undo shows the entry it changed";
+    dialog.GetCommandManager().Redo(nullptr);
+    EXPECT_EQ(Palette().GetColor(40), (SPaletteColor{1, 2, 3}));
+    EXPECT_EQ(Palette().GetTriple(40), (std::array<uint16_t, 3>{100, 200, 300}));
+}
+
+TEST_F(PaletteCommands, SwapAndInsertWithKeepLookRenumberEveryLayerAndSelectionPlane)
+{
+    CImageEditWnd& canvas = dialog.GetImageEditWnd();
+    CStippleboxLayer& layer = *Document().GetCurrentLayer();
+    layer.SetPixel(0, 0, 3);
+    layer.SetPixel(1, 0, 7);
+    layer.SetPixel(2, 0, 2);
+    dialog.OnLayersChanged(false);
+    const std::vector<uint8_t> original = Stored();
+    // A floating selection, part of it off the canvas.
+    ASSERT_TRUE(Execute(std::make_unique<CCommandImageSelectionNew>(CRect{2, 2, 6, 5})));
+    ASSERT_TRUE(Execute(std::make_unique<CCommandImageSelectionMove>(CPoint{-2, 3})));
+    const CStippleboxImageSelection& selection = layer.GetSelection();
+    const auto planeColors = [&] {
+        std::vector<SPaletteColor> colors;
+        for (const auto* plane : {&selection.GetFloating(), &selection.GetUnderneath()}) {
+            for (const uint8_t index : *plane) {
+                colors.push_back(Palette().GetColor(index));
+            }
+        }
+        return colors;
+    };
+    const std::vector<uint8_t> before = Stored();
+    const std::vector<SPaletteColor> picture = GetCompositeColors(canvas);
+    const std::vector<SPaletteColor> planes = planeColors();
+
+    // The palette grid swaps the entries live; the command renumbers.
+    Palette().SwapEntries(3, Palette(), 7);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSwap>(3, 7, true)));
+    EXPECT_EQ(layer.GetPixel(0, 0), 7);
+    EXPECT_EQ(layer.GetPixel(1, 0), 3);
+    EXPECT_EQ(Document().GetDrawingColor(), 3);
+    EXPECT_EQ(GetCompositeColors(canvas), picture);
+    EXPECT_EQ(planeColors(), planes);
+
+    ReorderEntries(Palette(), MakeMoveOrder(2, 5));
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorInsert>(5, 2, true)));
+    EXPECT_EQ(layer.GetPixel(2, 0), 5);
+    EXPECT_EQ(layer.GetPixel(1, 0), 2) << "3 moved down to 2";
+    EXPECT_EQ(GetCompositeColors(canvas), picture);
+    EXPECT_EQ(planeColors(), planes);
+    EXPECT_EQ(Document().GetDrawingColor(), 5);
+
+    Palette().SwapEntries(0, Palette(), 1);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSwap>(0, 1, false)));
+    EXPECT_EQ(layer.GetPixel(2, 0), 5) << "without keep-look the pixels keep their indices";
+
+    const std::vector<uint8_t> after = Stored();
+    for (int step = 0; step < 3; ++step) {
+        dialog.GetCommandManager().Undo(nullptr);
+    }
+    EXPECT_EQ(Stored(), before);
+    EXPECT_EQ(GetCompositeColors(canvas), picture);
+    EXPECT_EQ(planeColors(), planes);
+    UndoAll();
+    EXPECT_EQ(Stored(), original);
+    RedoAll();
+    EXPECT_EQ(Stored(), after);
+}
+
+TEST_F(PaletteCommands, GradationWantsThreeSelectedEntriesAndUndoesToTheOldColours)
+{
+    const std::vector<SPaletteColor> colors = Colors();
+    dialog.OnCommand(kCmdGradation);
+    EXPECT_EQ(LastBoxText(), "グラデーション処理を行う色範囲を選択してから実行してください。");
+    SelectEntries({10, 14});
+    dialog.OnCommand(kCmdGradation);
+    EXPECT_EQ(LastBoxText(), "3色以上を選択してください。");
+    EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す:範囲選択");
+
+    SelectEntries({10, 11, 14});
+    dialog.OnCommand(kCmdGradation);
+    EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す:グラデーション");
+    EXPECT_EQ(Palette().GetColor(11).red, uint8_t(colors[10].red - (colors[10].red - colors[14].red) * 0.5f));
+    EXPECT_EQ(Palette().GetColor(12), colors[12]);
+    dialog.OnCommand(kCmdUndo);
+    EXPECT_EQ(Colors(), colors);
+    dialog.OnCommand(kCmdRedo);
+    EXPECT_NE(Palette().GetColor(11), colors[11]);
+}
+
+TEST_F(PaletteCommands, EntrySelectionsComeAndGoThroughTheHistory)
+{
+    SelectEntries({4, 9});
+    EXPECT_EQ(EntrySelection().GetCount(), 2);
+    EXPECT_EQ(EntrySelection().GetPalette()->GetColor(1), (SPaletteColor{})) << "selected colours start black";
+    std::vector<uint8_t> broken(255, 1);
+    EXPECT_FALSE(Execute(std::make_unique<CCommandColorSelectionNew>(std::move(broken))));
+    EXPECT_EQ(LastBoxText(), "範囲情報作成に失敗しました。");
+    EXPECT_EQ(EntrySelection().GetCount(), 2) << "a refused selection leaves the old one";
+
+    SelectEntries({});
+    EXPECT_FALSE(EntrySelection().HasMask()) << "nothing marked, nothing selected";
+    EXPECT_FALSE(Execute(std::make_unique<CCommandColorSelectionCancel>()));
+    dialog.GetCommandManager().Undo(nullptr);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionCancel>()));
+    EXPECT_FALSE(EntrySelection().HasMask());
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(EntrySelection().GetMask()[9], 1);
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_FALSE(EntrySelection().HasMask());
+    dialog.GetCommandManager().Redo(nullptr);
+    EXPECT_EQ(EntrySelection().GetCount(), 2);
+}
+
+TEST_F(PaletteCommands, DragsOfSelectedEntriesUndoAndRedoWhatTheGridShowedLive)
+{
+    const std::vector<SPaletteColor> colors = Colors();
+    SelectEntries({1});
+    const auto positions = [&](std::initializer_list<int> entries) {
+        std::vector<SPaletteColor> picked;
+        for (const int entry : entries) {
+            picked.push_back(entry < 0 ? SPaletteColor{} : colors[entry]);
+        }
+        return picked;
+    };
+    const auto firstSix = [&] {
+        const std::vector<SPaletteColor> all = Colors();
+        return std::vector<SPaletteColor>(all.begin(), all.begin() + 6);
+    };
+
+    CColorSelectionMove move;
+    move.Begin();
+    move.PreviewMove(3);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionMoveDrag>(3)));
+    EXPECT_EQ(firstSix(), positions({0, -1, 2, 3, 1, 5})) << "the vacated entry gets the black of a new selection";
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Colors(), colors);
+    dialog.GetCommandManager().Redo(nullptr);
+    EXPECT_EQ(firstSix(), positions({0, -1, 2, 3, 1, 5}));
+    dialog.GetCommandManager().Undo(nullptr);
+
+    auto selectedColors = std::make_unique<CColorCompressData>();
+    selectedColors->Store(*EntrySelection().GetPalette());
+    move.Begin();
+    move.Lift();
+    move.PreviewMove(3);
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionCopyDrag>(3, std::move(selectedColors))));
+    EXPECT_EQ(firstSix(), positions({0, 1, 2, 3, 1, 5}));
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Colors(), colors);
+    EXPECT_EQ(EntrySelection().GetPalette()->GetColor(0), (SPaletteColor{})) << "the selected colours are as before";
+    dialog.GetCommandManager().Redo(nullptr);
+    EXPECT_EQ(firstSix(), positions({0, 1, 2, 3, 1, 5}));
+    dialog.GetCommandManager().Undo(nullptr);
+
+    // A drag released where it began records nothing and takes the lift back.
+    selectedColors = std::make_unique<CColorCompressData>();
+    selectedColors->Store(*EntrySelection().GetPalette());
+    move.Begin();
+    move.Lift();
+    EXPECT_FALSE(Execute(std::make_unique<CCommandColorSelectionCopyDrag>(0, std::move(selectedColors))));
+    EXPECT_EQ(EntrySelection().GetPalette()->GetColor(0), (SPaletteColor{}));
+    EXPECT_EQ(Update(kCmdRedo).GetText(), "やり直す:色範囲のコピー") << "the refused drag left the redo list alone";
+
+    const std::vector<SPaletteColor> picture = GetCompositeColors(dialog.GetImageEditWnd());
+    move.Begin();
+    move.PreviewSwap(3);
+    dialog.GetImageEditWnd().RemapIndices(move.SwapMap(3));
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionSwap>(3, true)));
+    EXPECT_EQ(firstSix(), positions({0, 4, 2, 3, 1, 5}));
+    EXPECT_EQ(GetCompositeColors(dialog.GetImageEditWnd()), picture);
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Colors(), colors);
+    EXPECT_EQ(GetCompositeColors(dialog.GetImageEditWnd()), picture);
+
+    move.Begin();
+    move.PreviewInsert(3);
+    dialog.GetImageEditWnd().RemapIndices(move.InsertMap(3));
+    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionInsert>(3, true)));
+    EXPECT_EQ(firstSix(), positions({0, 2, 3, 4, 1, 5}));
+    EXPECT_EQ(GetCompositeColors(dialog.GetImageEditWnd()), picture);
+    dialog.GetCommandManager().Undo(nullptr);
+    EXPECT_EQ(Colors(), colors);
+    dialog.GetCommandManager().Redo(nullptr);
+    EXPECT_EQ(firstSix(), positions({0, 2, 3, 4, 1, 5}));
+    EXPECT_EQ(GetCompositeColors(dialog.GetImageEditWnd()), picture);
+}
