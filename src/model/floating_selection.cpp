@@ -106,18 +106,34 @@ void PaintSelections(CLayerSet layers, bool transparent, uint8_t transparentInde
     }
 }
 
-void MoveSelections(CLayerSet layers, CPoint topLeft, bool transparent, uint8_t transparentIndex)
+void CarrySelections(CLayerSet layers, CSize offset, bool transparent, uint8_t transparentIndex)
 {
-    LiftSelections(layers);
     RestoreUnderneath(layers);
     for (CStippleboxLayer* layer : layers) {
         CStippleboxImageSelection& selection = layer->GetSelection();
         if (selection.HasMask()) {
             CRect rect = selection.GetRect();
-            rect.OffsetRect(topLeft.x - rect.left, topLeft.y - rect.top);
+            rect.OffsetRect(offset.cx, offset.cy);
             selection.SetRect(rect);
         }
     }
     GrabUnderneath(layers);
     PaintSelections(layers, transparent, transparentIndex);
+}
+
+void MoveSelections(CLayerSet layers, CSize offset, bool transparent, uint8_t transparentIndex)
+{
+    LiftSelections(layers);
+    CarrySelections(layers, offset, transparent, transparentIndex);
+}
+
+CRect GetSelectionBounds(CLayerSet layers)
+{
+    CRect bounds;
+    for (const CStippleboxLayer* layer : layers) {
+        if (layer->GetSelection().HasMask()) {
+            bounds.UnionRect(bounds, layer->GetSelection().GetRect());
+        }
+    }
+    return bounds;
 }

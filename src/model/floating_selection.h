@@ -30,7 +30,14 @@ void RestoreUnderneath(CLayerSet layers);
 // Copies the floating plane into the layer where the mask is set; with
 // transparent, floating pixels equal to transparentIndex let the layer show.
 void PaintSelections(CLayerSet layers, bool transparent, uint8_t transparentIndex);
-// Moves the selections to a new top-left, keeping their size: the floating
-// content is lifted, the vacated place gets its underneath back, and the
-// content is painted over what it now covers.
-void MoveSelections(CLayerSet layers, CPoint topLeft, bool transparent, uint8_t transparentIndex);
+// Moves the selections by an offset, keeping their size: the vacated place
+// gets its underneath back, what the new place covers becomes the underneath,
+// and the floating content, as it is held, is painted there. A drag carries
+// the content it lifted once at its start.
+void CarrySelections(CLayerSet layers, CSize offset, bool transparent, uint8_t transparentIndex);
+// Lifts the floating content from the layers (it may have been drawn on),
+// then carries it by the offset. Linked selections move by the same offset,
+// so they keep their places relative to one another.
+void MoveSelections(CLayerSet layers, CSize offset, bool transparent, uint8_t transparentIndex);
+// The bounding box of the layers' selection rectangles; empty when none has one.
+CRect GetSelectionBounds(CLayerSet layers);

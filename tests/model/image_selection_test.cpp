@@ -52,7 +52,7 @@ TEST(FloatingSelection, AMovedSelectionCutsItsPixelsOutAndPaintsThemOverTheNewPl
     const std::vector<uint8_t> middle = canvas.Pixels(1);
     ASSERT_EQ(GetLayersWithSelection(*canvas.document.GetLayers()),
               (std::vector<CStippleboxLayer*>{&canvas.Layer(0), &canvas.Layer(2)}));
-    MoveSelections(GetLayersAt(*canvas.document.GetLayers(), std::vector{0, 1, 2}), {3, 1}, false, 0);
+    MoveSelections(GetLayersAt(*canvas.document.GetLayers(), std::vector{0, 1, 2}), {2, 0}, false, 0);
 
     const std::vector<uint8_t> expected{0,  1,  2,  3,  4,  5,   //
                                         10, 9,  12, 11, 14, 15,  // (2, 1) unselected: stays and shows at (4, 1)
@@ -70,13 +70,13 @@ TEST(FloatingSelection, PixelsMovedOffTheCanvasComeBackWhenMovedBack)
     SCanvas canvas(6, 4);
     canvas.Select(0, {3, 1, 6, 3});
     std::vector<CStippleboxLayer*> layers{&canvas.Layer()};
-    MoveSelections(layers, {3, 1}, false, 0);  // lifts the content in place
+    MoveSelections(layers, {0, 0}, false, 0);  // lifts the content in place
     const std::vector<uint8_t> before = canvas.Pixels();
 
-    MoveSelections(layers, {5, 2}, false, 0);
+    MoveSelections(layers, {2, 1}, false, 0);
     EXPECT_EQ(canvas.Layer().GetPixel(5, 2), 13) << "one pixel still on the canvas";
-    MoveSelections(layers, {-4, -3}, false, 0);  // wholly off
-    MoveSelections(layers, {3, 1}, false, 0);
+    MoveSelections(layers, {-9, -5}, false, 0);  // wholly off
+    MoveSelections(layers, {7, 4}, false, 0);
     EXPECT_EQ(canvas.Pixels(), before);
 }
 

@@ -1,0 +1,17 @@
+#include "views/linked_selection.h"
+
+#include "model/floating_selection.h"
+#include "model/stipplebox_data.h"
+#include "views/image_edit_wnd.h"
+
+std::vector<CStippleboxLayer*> GetLinkedLayers(CImageEditWnd& canvas)
+{
+    return GetLayersAt(*canvas.GetDocument()->GetLayers(), canvas.GetLayerCache().GetLinkedList());
+}
+
+void ShowSelectionChange(CImageEditWnd& canvas, const CRect& area)
+{
+    canvas.RebuildSelectionFrame();
+    canvas.Refresh(area, true, true, true, true);
+    canvas.RestartFrameTimer();
+}
