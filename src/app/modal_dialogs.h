@@ -7,6 +7,7 @@ class CImageResizeDlg;
 class CImageRotateDlg;
 class CImageScalingDlg;
 class CNewDocumentDlg;
+class CPalettePropertyDlg;
 
 // Shows the forms of the program's dialogs. Each form edits the fields of
 // its dialog's logic and returns true when the user confirmed with OK.
@@ -20,4 +21,5 @@ public:
     virtual bool RunDelayAll(CDelayAllDlg& dialog) = 0;
     virtual bool RunGrid(CGridDlg& dialog) = 0;
     virtual bool RunGeneral(CGeneralDlg& dialog) = 0;
+    virtual bool RunPaletteProperty(CPalettePropertyDlg& dialog) = 0;
 };

@@ -99,6 +99,8 @@ void CStippleboxDlg::BuildCommandMap()
     AddToolCommands();
     AddViewCommands();
     AddLayerCommands();
+    AddSelectionCommands();
+    AddPaletteCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };
@@ -136,15 +138,6 @@ void CStippleboxDlg::AddViewCommands()
             m_imageEditWnd.RepaintAll(true);
         },
         [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_document->IsOnionSkin()); });
-    // With a selection these commands move it, which the program cannot do
-    // yet; they are offered only while they scroll.
-    const auto scrolls = [this](ICmdUI& cmdUI) {
-        cmdUI.Enable(!m_document->GetCurrentLayer()->GetSelection().HasMask());
-    };
-    m_commandMap.Add(kCmdScrollLeft, [this](unsigned) { Nudge(-1, 0); }, scrolls);
-    m_commandMap.Add(kCmdScrollRight, [this](unsigned) { Nudge(1, 0); }, scrolls);
-    m_commandMap.Add(kCmdScrollUp, [this](unsigned) { Nudge(0, -1); }, scrolls);
-    m_commandMap.Add(kCmdScrollDown, [this](unsigned) { Nudge(0, 1); }, scrolls);
 }
 
 bool CStippleboxDlg::ExecuteCommand(std::unique_ptr<CCommand> command)
@@ -172,6 +165,8 @@ void CStippleboxDlg::OnCanvasResized()
 
 void CStippleboxDlg::SetColorIndex(EColorIndex which, uint8_t index)
 {
+    // The palette window's marks and the tool bars' colour displays, which
+    // follow the colours too, do not exist yet.
     if (which == kDrawingColor) {
         m_document->SetDrawingColor(index);
     } else if (m_document->GetBackgroundColor() != index) {
@@ -205,14 +200,6 @@ void CStippleboxDlg::OnCurrentPaletteChanged()
 void CStippleboxDlg::SetZoom(int zoom)
 {
     m_imageEditWnd.SetZoom(zoom, true);
-}
-
-void CStippleboxDlg::Nudge(int dx, int dy)
-{
-    if (m_document->GetCurrentLayer()->GetSelection().HasMask()) {
-        return;
-    }
-    m_imageEditWnd.ScrollBySteps(dx, dy);
 }
 
 void CStippleboxDlg::SelectTool(unsigned id)

@@ -59,7 +59,8 @@ public:
     SToolOptions& GetToolOptions() override { return m_toolOptions; }
 
     void SetZoom(int zoom);
-    // Scrolls the canvas by a quarter of the view in the direction.
+    // Moves the current layer's selection one pixel in the direction, or,
+    // without one, scrolls the canvas by a quarter of the view.
     void Nudge(int dx, int dy);
     void SelectTool(unsigned id);
     // Shows a popup menu at the rectangle (screen coordinates): above it in
@@ -79,6 +80,8 @@ private:
     void AddEditCommands();
     void AddToolCommands();
     void AddLayerCommands();
+    void AddSelectionCommands();
+    void AddPaletteCommands();
 
     void OnFileNew();
     void OnFileOpen();
@@ -86,6 +89,8 @@ private:
     void OnExportLayers();
     void OnExportAnimatedGif();
     void OnFileExit();
+    void OnPaletteProperty();
+    bool HasSelection() const;
 
     // Copies the current selection, or the linked layers whole, to the
     // editor's clipboard.
@@ -122,4 +127,6 @@ private:
     CCommandMap m_commandMap;
     CClipboard m_clipboard;
     SToolOptions m_toolOptions;
+    // The background colour of moved and dropped selections lets the picture show.
+    bool m_transparentSelection = false;
 };

@@ -103,11 +103,16 @@ TEST_F(PaletteCommands, DeletingSwitchingAndRenamingPalettesUndoToTheStoredBytes
     EXPECT_FALSE(Execute(std::make_unique<CCommandPaletteDelete>())) << "the last palette stays";
     EXPECT_TRUE(messages->GetRecords().empty()) << "refusals without a message";
 
-    dialogs.paletteName = std::u16string(u"夜") + char16_t(0xD800);  // a lone surrogate survives
+    const std::u16string name = std::u16string(u"夜") + char16_t(0xD800);  // a lone surrogate survives
+    std::u16string shown;
+    dialogs.paletteProperty = [&](CPalettePropertyDlg& form) {
+        shown = form.GetName();
+        form.SetName(name);
+    };
     dialog.OnCommand(kCmdPaletteProperty);
-    EXPECT_EQ(dialogs.seenPaletteName, u"パレット1");
-    EXPECT_EQ(Palette().GetPaletteName(), *dialogs.paletteName);
-    dialogs.paletteName.reset();
+    EXPECT_EQ(shown, u"パレット1");
+    EXPECT_EQ(Palette().GetPaletteName(), name);
+    dialogs.paletteProperty = nullptr;
     dialog.OnCommand(kCmdPaletteProperty);
     EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す:パレットプロパティ") << "a cancelled form records nothing";
 

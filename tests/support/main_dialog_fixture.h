@@ -16,6 +16,7 @@
 #include "app/image_scaling_dlg.h"
 #include "app/modal_dialogs.h"
 #include "app/new_document_dlg.h"
+#include "app/palette_property_dlg.h"
 #include "app/stipplebox_dlg.h"
 #include "commands/command.h"
 #include "platform/dialog_host.h"
@@ -52,6 +53,7 @@ public:
     bool RunDelayAll(CDelayAllDlg& dialog) override { return Answer(delayAll, dialog); }
     bool RunGrid(CGridDlg& dialog) override { return Answer(grid, dialog); }
     bool RunGeneral(CGeneralDlg& dialog) override { return Answer(general, dialog); }
+    bool RunPaletteProperty(CPalettePropertyDlg& dialog) override { return Answer(paletteProperty, dialog); }
 
     std::function<void(CImageResizeDlg&)> resize;
     std::function<void(CImageRotateDlg&)> rotate;
@@ -59,6 +61,7 @@ public:
     std::function<void(CDelayAllDlg&)> delayAll;
     std::function<void(CGridDlg&)> grid;
     std::function<void(CGeneralDlg&)> general;
+    std::function<void(CPalettePropertyDlg&)> paletteProperty;
 
 private:
     template <class Dialog>

@@ -7,6 +7,7 @@
 #include "app/qt/image_rotate_form.h"
 #include "app/qt/image_scaling_form.h"
 #include "app/qt/new_document_form.h"
+#include "app/qt/palette_property_form.h"
 
 namespace {
 
@@ -52,4 +53,10 @@ bool CQtModalDialogs::RunGrid(CGridDlg& dialog)
 bool CQtModalDialogs::RunGeneral(CGeneralDlg& dialog)
 {
     return Run<CGeneralForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunPaletteProperty(CPalettePropertyDlg& dialog)
+{
+    CPalettePropertyForm form(dialog, m_parent);
+    return form.exec() == QDialog::Accepted;
 }

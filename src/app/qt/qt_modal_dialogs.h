@@ -17,6 +17,7 @@ public:
     bool RunDelayAll(CDelayAllDlg& dialog) override;
     bool RunGrid(CGridDlg& dialog) override;
     bool RunGeneral(CGeneralDlg& dialog) override;
+    bool RunPaletteProperty(CPalettePropertyDlg& dialog) override;
 
 private:
     QWidget* m_parent;
