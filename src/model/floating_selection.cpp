@@ -28,10 +28,13 @@ void ForEachRowOnCanvas(CStippleboxLayer& layer, RowOp rowOp)
     }
 }
 
+// Every byte is written, selected or not, so that the compiler can copy many
+// at a time.
 void CopyUnderMask(uint8_t* target, const uint8_t* source, const uint8_t* mask, int count)
 {
     for (int x = 0; x < count; ++x) {
-        target[x] = mask[x] != 0 ? source[x] : target[x];
+        const uint8_t flag = uint8_t(-int(mask[x] != 0));
+        target[x] = uint8_t((source[x] & flag) | (target[x] & ~flag));
     }
 }
 
@@ -100,7 +103,8 @@ void PaintSelections(CLayerSet layers, bool transparent, uint8_t transparentInde
                 return;
             }
             for (int x = 0; x < count; ++x) {
-                row[x] = mask[x] != 0 && floating[x] != transparentIndex ? floating[x] : row[x];
+                const uint8_t flag = uint8_t(-int(mask[x] != 0 && floating[x] != transparentIndex));
+                row[x] = uint8_t((floating[x] & flag) | (row[x] & ~flag));
             }
         });
     }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "tools/fill_region.h"
+
 namespace {
 
 enum : uint8_t { kOutside = 0, kSelected = 1, kUndecided = 2 };
@@ -120,4 +122,20 @@ void CropMask(std::vector<uint8_t>& mask, CRect& rect, bool boundsOnly)
     } else {
         CropMaskTo(mask, rect, bounds);
     }
+}
+
+SSelectionMask MakeSameColorSelection(const uint8_t* pixels, CSize size, CPoint seed)
+{
+    const CRect picture{0, 0, size.cx, size.cy};
+    SFillRegion region = GrowFillRegion({pixels, size.cx, nullptr, {}}, picture, seed);
+    SSelectionMask selection{std::move(region.mask), picture};
+    CropMaskTo(selection.mask, selection.rect, region.bounds);
+    return selection;
+}
+
+SSelectionMask MakeColorSelection(const uint8_t* pixels, CSize size, const std::array<bool, 256>& marked)
+{
+    SSelectionMask selection{MakeColorMask(pixels, size, marked), {0, 0, size.cx, size.cy}};
+    CropMask(selection.mask, selection.rect, false);
+    return selection;
 }

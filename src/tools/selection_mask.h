@@ -8,6 +8,18 @@
 
 // Masks of new selections: a byte per pixel of a rectangle, row-major,
 // 1 = selected.
+struct SSelectionMask {
+    std::vector<uint8_t> mask;
+    CRect rect;  // empty, with no mask, when nothing is selected
+};
+
+// The 4-connected region of the seed's index in a picture (width × height
+// indices), cropped to its bounding box; the seed must lie in the picture.
+SSelectionMask MakeSameColorSelection(const uint8_t* pixels, CSize size, CPoint seed);
+
+// Every pixel of a picture whose index is marked, connected or not, cropped
+// to their bounding box.
+SSelectionMask MakeColorSelection(const uint8_t* pixels, CSize size, const std::array<bool, 256>& marked);
 
 // The outline points (all inside the rectangle) with every pocket they
 // enclose: the cells that cannot reach the rectangle's border without

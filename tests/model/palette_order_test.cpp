@@ -106,3 +106,38 @@ TEST(PaletteGradation, MarkedEntriesBlendInSinglePrecisionAndTruncate)
     ApplyGradation(fifths, six.data());
     EXPECT_EQ(Blues(fifths, 6), (std::vector<int>{25, 20, 15, 9, 5, 0}));
 }
+
+TEST(IndexRemap, EveryKindOfTableGivesWhatAPlainLookupGives)
+{
+    std::mt19937 random(8);
+    std::vector<CIndexMap> tables{MakeIdentityMap(), MakeSwapMap(0, 255), InvertOrder(MakeMoveOrder(250, 3))};
+    // Six moved runs (the most done by compare and select) and seven.
+    for (const int pairs : {3, 4}) {
+        CIndexMap table = MakeIdentityMap();
+        for (int pair = 0; pair < pairs; ++pair) {
+            std::swap(table[pair * 50], table[pair * 50 + 25]);
+        }
+        tables.push_back(table);
+    }
+    CIndexMap shuffled = MakeIdentityMap();
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    tables.push_back(shuffled);
+    // Not a permutation: every index to one of two, as a mask would be.
+    CIndexMap halves;
+    for (int i = 0; i < 256; ++i) {
+        halves[i] = uint8_t(i < 128 ? 0 : 1);
+    }
+    tables.push_back(halves);
+
+    std::vector<uint8_t> pixels(4099);  // odd, and not a multiple of any vector width
+    for (uint8_t& pixel : pixels) {
+        pixel = uint8_t(random());
+    }
+    for (size_t t = 0; t < tables.size(); ++t) {
+        std::vector<uint8_t> remapped = pixels;
+        RemapIndices(remapped, tables[t]);
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            ASSERT_EQ(remapped[i], tables[t][pixels[i]]) << "table " << t << " at " << i;
+        }
+    }
+}
