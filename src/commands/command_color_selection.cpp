@@ -44,7 +44,8 @@ bool CCommandColorSelectionNew::Execute()
     m_other = std::make_unique<CColorSelectionCompressData>();
     m_other->Store(selection);
     // The palette of selected colours starts black, as a new pixel
-    // selection starts in the background colour.
+    // selection starts in the background colour. A refused mask leaves the
+    // selection there was.
     if (!selection.SetMask(std::move(m_mask))) {
         m_other->Restore(selection);
         SetCommandErrorMessage("範囲情報作成に失敗しました。");
