@@ -127,6 +127,4 @@ private:
     CCommandMap m_commandMap;
     CClipboard m_clipboard;
     SToolOptions m_toolOptions;
-    // The background colour of moved and dropped selections lets the picture show.
-    bool m_transparentSelection = false;
 };

@@ -7,6 +7,7 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "platform/cmd_ui.h"
+#include "tools/image_edit_tool.h"
 
 void CStippleboxDlg::AddSelectionCommands()
 {
@@ -15,11 +16,17 @@ void CStippleboxDlg::AddSelectionCommands()
     });
     m_commandMap.Add(
         kCmdSelectNone,
-        [this](unsigned) { ExecuteCommand(std::make_unique<CCommandImageSelectionCancel>(m_transparentSelection)); },
+        [this](unsigned) {
+            ExecuteCommand(std::make_unique<CCommandImageSelectionCancel>(m_toolOptions.transparentSelection));
+        },
         [this](ICmdUI& cmdUI) { cmdUI.Enable(HasSelection()); });
     m_commandMap.Add(
-        kCmdTransparentSelection, [this](unsigned) { m_transparentSelection = !m_transparentSelection; },
-        [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_transparentSelection); });
+        kCmdTransparentSelection,
+        [this](unsigned) { m_toolOptions.transparentSelection = !m_toolOptions.transparentSelection; },
+        [this](ICmdUI& cmdUI) {
+            cmdUI.SetCheck(m_toolOptions.transparentSelection);
+            cmdUI.Enable(CurrentToolUses(&CImageEditTool::UsesSelectionOption));
+        });
     m_commandMap.Add(kCmdScrollLeft, [this](unsigned) { Nudge(-1, 0); });
     m_commandMap.Add(kCmdScrollRight, [this](unsigned) { Nudge(1, 0); });
     m_commandMap.Add(kCmdScrollUp, [this](unsigned) { Nudge(0, -1); });

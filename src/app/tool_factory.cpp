@@ -4,6 +4,7 @@
 
 #include "bars/command_ids.h"
 #include "tools/drawing_tools.h"
+#include "tools/selection_tools.h"
 
 namespace {
 
@@ -27,6 +28,10 @@ const std::map<unsigned, ToolMaker>& ToolMakers()
         {kCmdToolEllipse, Make<CImageEditToolDrawEllipse>},
         {kCmdToolFilledEllipse, Make<CImageEditToolDrawEllipseFill>},
         {kCmdToolFill, Make<CImageEditToolDrawFill>},
+        {kCmdToolSelectRectangle, Make<CImageEditToolSelectRect>},
+        {kCmdToolSelectSameColor, Make<CImageEditToolSelectSameColor>},
+        {kCmdToolSelectColor, Make<CImageEditToolSelectColor>},
+        {kCmdToolSelectFree, Make<CImageEditToolSelectFree>},
     };
     return makers;
 }

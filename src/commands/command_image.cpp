@@ -1,12 +1,12 @@
 #include "commands/command_image.h"
 
-#include "model/floating_selection.h"
 #include "model/stipplebox_data.h"
 #include "views/image_edit_wnd.h"
+#include "views/linked_selection.h"
 
 std::vector<CStippleboxLayer*> CCommandImage::GetLinkedLayers()
 {
-    return GetLayersAt(*GetLayers(), GetImageEditWnd()->GetLayerCache().GetLinkedList());
+    return ::GetLinkedLayers(*GetImageEditWnd());
 }
 
 void CCommandImage::ShowChangedPixels(const CRect& rect)

@@ -46,8 +46,7 @@ std::vector<CCommandImageSelection::CUndoData> CCommandImageSelection::StoreLink
 
 CPoint CCommandImageSelection::MoveLinkedSelectionsTo(CPoint topLeft, bool lift, bool transparent, uint8_t background)
 {
-    CImageEditWnd& canvas = *GetImageEditWnd();
-    const std::vector<CStippleboxLayer*> layers = GetLinkedLayers(canvas);
+    const std::vector<CStippleboxLayer*> layers = GetLinkedLayers();
     const CPoint previous = GetCurrentImageSelection()->GetRect().TopLeft();
     const CRect before = GetSelectionBounds(layers);
     const CSize offset{topLeft.x - previous.x, topLeft.y - previous.y};
@@ -58,7 +57,7 @@ CPoint CCommandImageSelection::MoveLinkedSelectionsTo(CPoint topLeft, bool lift,
     }
     CRect area;
     area.UnionRect(before, GetSelectionBounds(layers));
-    ShowSelectionChange(canvas, area);
+    ShowSelectionChange(*GetImageEditWnd(), area);
     return previous;
 }
 
@@ -75,7 +74,7 @@ bool CCommandImageSelectionNew::Execute()
         return false;
     }
     CImageEditWnd& canvas = *GetImageEditWnd();
-    const std::vector<CStippleboxLayer*> layers = GetLinkedLayers(canvas);
+    const std::vector<CStippleboxLayer*> layers = GetLinkedLayers();
     CRect area;
     area.UnionRect(GetSelectionBounds(layers), m_rect);
     m_undoList = StoreLinkedSelections(true);
@@ -138,7 +137,7 @@ bool CCommandImageSelectionCancel::Execute()
         return false;
     }
     CImageEditWnd& canvas = *GetImageEditWnd();
-    const std::vector<CStippleboxLayer*> layers = GetLinkedLayers(canvas);
+    const std::vector<CStippleboxLayer*> layers = GetLinkedLayers();
     const CRect area = GetSelectionBounds(layers);
     // A transparent drop paints again, so the snapshot keeps the whole
     // floating content that undo paints back.
@@ -260,8 +259,9 @@ void CCommandImageSelectionMoveDrag::Redo()
         m_topLeft = MoveLinkedSelectionsTo(m_topLeft, true, false, 0);
         return;
     }
-    // Undo painted the content whole where the drag began, so the floating
-    // planes hold it as the drag carried it.
+    // The layers show the content whole where the drag began, as when the
+    // drag lifted it.
+    LiftSelections(GetLinkedLayers());
     KeepCarriedContent();
     m_topLeft = MoveLinkedSelectionsTo(m_topLeft, false, true, m_background);
 }

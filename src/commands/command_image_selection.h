@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "commands/command.h"
+#include "commands/command_image.h"
 #include "model/geometry.h"
 
 class CCompressData;
 class CImageSelectionCompressData;
 
 // Commands on the pixel selections of the current layer's link group.
-class CCommandImageSelection : public CCommand {
+class CCommandImageSelection : public CCommandImage {
 public:
     // A layer's selection as it was, by the layer's index.
     struct CUndoData {

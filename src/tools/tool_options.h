@@ -8,4 +8,7 @@ struct SToolOptions {
     bool eyedropper = false;
     // Holding the pointer still at the start of a stroke picks the colour.
     bool pickByLongPress = false;
+    // The background colour of moved and dropped selections lets the
+    // picture beneath show.
+    bool transparentSelection = false;
 };

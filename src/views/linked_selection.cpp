@@ -9,9 +9,15 @@ std::vector<CStippleboxLayer*> GetLinkedLayers(CImageEditWnd& canvas)
     return GetLayersAt(*canvas.GetDocument()->GetLayers(), canvas.GetLayerCache().GetLinkedList());
 }
 
+void ShowSelectionPixels(CImageEditWnd& canvas, const CRect& area)
+{
+    canvas.UpdateBackup(area);
+    canvas.Refresh(area, true, true, true, true);
+}
+
 void ShowSelectionChange(CImageEditWnd& canvas, const CRect& area)
 {
     canvas.RebuildSelectionFrame();
-    canvas.Refresh(area, true, true, true, true);
+    ShowSelectionPixels(canvas, area);
     canvas.RestartFrameTimer();
 }

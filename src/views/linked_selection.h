@@ -11,8 +11,12 @@ class CStippleboxLayer;
 // layer's link group, whose selections move together.
 std::vector<CStippleboxLayer*> GetLinkedLayers(CImageEditWnd& canvas);
 
-// Shows changed selections: the outline follows the current layer's mask,
-// the area is recomposed from every layer and repainted (grid lines too, as
-// the old outline may lie on them), and the outline marches while a
-// selection remains.
+// Shows the linked layers' pixels changed by selections moving, dropping or
+// floating in the area: the backup follows the current layer, the picture is
+// recomposed from every layer and repainted, grid lines too, as an outline
+// that moved may have lain on them.
+void ShowSelectionPixels(CImageEditWnd& canvas, const CRect& area);
+
+// Shows changed selections: their pixels as above, and the outline, which
+// follows the current layer's mask and marches while a selection remains.
 void ShowSelectionChange(CImageEditWnd& canvas, const CRect& area);

@@ -122,6 +122,13 @@ TEST_F(SelectionCommands, UndoingATransparentDragRestoresThePictureEvenAfterLate
     EXPECT_EQ(Stored(), afterDrag);
     Undo();
     EXPECT_EQ(Stored(), beforeDrag);
+    // The selection taken away and given back holds nothing over the canvas
+    // any more; the drag takes its content from the picture again.
+    Undo();
+    Redo();
+    Redo();
+    EXPECT_EQ(Stored(), afterDrag);
+    Undo();
 
     Drag({{3, 0}}, false);
     EXPECT_EQ(Row(2, 6), (std::vector<uint8_t>{kBackground, kBackground, 2, 1, kBackground, 5}));
