@@ -32,7 +32,12 @@ struct SEditState {
 
 SEditState Capture(CStippleboxData& document)
 {
+    // Colour commands pick their entry as the drawing colour, as a click in
+    // the palette does, outside the history.
+    const uint8_t drawingColor = document.GetDrawingColor();
+    document.SetDrawingColor(0);
     SEditState state{WriteChunkStream(document), {}};
+    document.SetDrawingColor(drawingColor);
     const CStippleboxLayerPtrArray& layers = *document.GetLayers();
     for (int i = 0; i < layers.GetSize(); ++i) {
         const CStippleboxImageSelection& selection = layers[i]->GetSelection();
@@ -112,6 +117,8 @@ protected:
         AddDrawingActions(editor);
         AddEffectActions(editor);
         AddLayerActions(editor);
+        AddSelectionActions(editor);
+        AddPaletteActions(editor);
     }
 };
 

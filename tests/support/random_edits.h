@@ -64,3 +64,11 @@ void AddEffectActions(CRandomEditor& editor);
 // Adding, deleting, duplicating, merging, stepping through, linking,
 // reordering and retiming layers.
 void AddLayerActions(CRandomEditor& editor);
+// Selections made by every selection tool, dragged, nudged and dropped, with
+// and without snapping and the transparent background option.
+void AddSelectionActions(CRandomEditor& editor);
+// Palettes added, deleted, switched and renamed; colours copied, changed,
+// swapped and moved, with and without keep-look; entry selections, their
+// drags and gradations. What the palette window shows live during a drag is
+// done as it would do it, then its command is executed.
+void AddPaletteActions(CRandomEditor& editor);
