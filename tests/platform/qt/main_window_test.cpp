@@ -11,6 +11,7 @@
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
+#include "model/stipplebox_image_selection.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_window_host.h"
 #include "support/headless_message_box_scope.h"
@@ -69,6 +70,34 @@ protected:
             emit menu->aboutToShow();
         }
     }
+    QString MenuText(unsigned id)
+    {
+        UpdateAllMenus();
+        return byId.at(id)->text();
+    }
+    // A point inside an image pixel on the canvas window.
+    QPoint At(int x, int y)
+    {
+        const CRect pixel = dialog.GetImageEditWnd().ImageToScreen({x, y, x + 1, y + 1});
+        return QPoint(pixel.left + 1, pixel.top + 1);
+    }
+    void SendMouse(QEvent::Type type, QPoint point)
+    {
+        CQtWindowHost& host = window.GetCanvasHost();
+        QMouseEvent event(type, QPointF(point), host.mapToGlobal(QPointF(point)), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&host, &event);
+    }
+    // Press at the first image pixel, move through the others, release at the last.
+    void Drag(std::initializer_list<QPoint> points)
+    {
+        SendMouse(QEvent::MouseButtonPress, *points.begin());
+        for (const QPoint& point : points) {
+            SendMouse(QEvent::MouseMove, point);
+        }
+        SendMouse(QEvent::MouseButtonRelease, *(points.end() - 1));
+    }
+    QColor ScreenColor(QPoint point) { return window.GetCanvasHost().grab().toImage().pixelColor(point); }
 
     CScratchDirectory settings;
     CHeadlessMessageBoxScope messages;
@@ -154,21 +183,10 @@ TEST_F(MainWindow, ALineDrawnWithTheMouseIsOneStepToUndoAndRedoFromTheMenu)
 {
     byId.at(kCmdZoom4)->trigger();
     byId.at(kCmdToolLine)->trigger();
-    CImageEditWnd& canvas = dialog.GetImageEditWnd();
-    CQtWindowHost& host = window.GetCanvasHost();
-    const auto at = [&canvas](int x, int y) {
-        const CRect pixel = canvas.ImageToScreen({x, y, x + 1, y + 1});
-        return QPoint(pixel.left + 1, pixel.top + 1);
-    };
-    const auto send = [&host](QEvent::Type type, QPoint point) {
-        QMouseEvent event(type, QPointF(point), host.mapToGlobal(QPointF(point)), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&host, &event);
-    };
-    send(QEvent::MouseButtonPress, at(10, 20));
-    send(QEvent::MouseMove, at(30, 25));
-    send(QEvent::MouseMove, at(40, 30));
-    send(QEvent::MouseButtonRelease, at(40, 30));
+    SendMouse(QEvent::MouseButtonPress, At(10, 20));
+    SendMouse(QEvent::MouseMove, At(30, 25));
+    SendMouse(QEvent::MouseMove, At(40, 30));
+    SendMouse(QEvent::MouseButtonRelease, At(40, 30));
 
     const CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
     const uint8_t ink = dialog.GetDocument()->GetDrawingColor();
@@ -177,16 +195,61 @@ TEST_F(MainWindow, ALineDrawnWithTheMouseIsOneStepToUndoAndRedoFromTheMenu)
     EXPECT_EQ(layer.GetPixel(25, 25), ink) << "the line's middle";
     EXPECT_EQ(layer.GetPixel(40, 30), ink);
     EXPECT_EQ(layer.GetPixel(30, 25), paper) << "the preview to the first move is gone";
-    const QPoint middle = at(25, 25);
-    EXPECT_EQ(host.grab().toImage().pixelColor(middle), QColor(Qt::black));
-    UpdateAllMenus();
-    EXPECT_EQ(byId.at(kCmdUndo)->text(), QString::fromUtf8("元に戻す:描画"));
+    const QPoint middle = At(25, 25);
+    EXPECT_EQ(ScreenColor(middle), QColor(Qt::black));
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:描画"));
 
     byId.at(kCmdUndo)->trigger();
     EXPECT_EQ(layer.GetPixel(25, 25), paper);
-    EXPECT_EQ(host.grab().toImage().pixelColor(middle), QColor(Qt::white));
-    UpdateAllMenus();
-    EXPECT_EQ(byId.at(kCmdRedo)->text(), QString::fromUtf8("やり直す:描画"));
+    EXPECT_EQ(ScreenColor(middle), QColor(Qt::white));
+    EXPECT_EQ(MenuText(kCmdRedo), QString::fromUtf8("やり直す:描画"));
     byId.at(kCmdRedo)->trigger();
     EXPECT_EQ(layer.GetPixel(25, 25), ink);
+}
+
+TEST_F(MainWindow, ARectangleSelectionMadeDraggedAndDroppedWithTheMouseUndoesStepByStep)
+{
+    byId.at(kCmdZoom4)->trigger();
+    CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
+    const uint8_t ink = dialog.GetDocument()->GetDrawingColor();
+    const uint8_t paper = dialog.GetDocument()->GetBackgroundColor();
+    for (int y = 20; y < 24; ++y) {
+        for (int x = 10; x < 14; ++x) {
+            layer.SetPixel(x, y, ink);
+        }
+    }
+    dialog.OnLayersChanged(false);
+    const CStippleboxImageSelection& selection = layer.GetSelection();
+
+    byId.at(kCmdToolSelectRectangle)->trigger();
+    Drag({At(10, 20), At(12, 22), At(13, 23)});
+    ASSERT_TRUE(selection.HasMask());
+    EXPECT_EQ(selection.GetRect(), (CRect{10, 20, 14, 24}));
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:範囲選択"));
+
+    Drag({At(11, 21), At(16, 24), At(21, 26)});
+    EXPECT_EQ(selection.GetRect(), (CRect{20, 25, 24, 29}));
+    EXPECT_EQ(layer.GetPixel(20, 25), ink);
+    EXPECT_EQ(layer.GetPixel(10, 20), paper);
+    EXPECT_EQ(ScreenColor(At(22, 27)), QColor(Qt::black));
+    EXPECT_EQ(ScreenColor(At(11, 21)), QColor(Qt::white));
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:範囲移動"));
+
+    Drag({At(50, 50)});
+    EXPECT_FALSE(selection.HasMask());
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:範囲解除"));
+    EXPECT_EQ(layer.GetPixel(20, 25), ink) << "dropped where it lay";
+
+    byId.at(kCmdUndo)->trigger();
+    EXPECT_EQ(selection.GetRect(), (CRect{20, 25, 24, 29}));
+    byId.at(kCmdUndo)->trigger();
+    EXPECT_EQ(selection.GetRect(), (CRect{10, 20, 14, 24}));
+    EXPECT_EQ(layer.GetPixel(10, 20), ink);
+    EXPECT_EQ(layer.GetPixel(20, 25), paper);
+    EXPECT_EQ(ScreenColor(At(11, 21)), QColor(Qt::black));
+    EXPECT_EQ(ScreenColor(At(22, 27)), QColor(Qt::white));
+    byId.at(kCmdUndo)->trigger();
+    EXPECT_FALSE(selection.HasMask());
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す"));
+    EXPECT_FALSE(byId.at(kCmdUndo)->isEnabled());
 }
