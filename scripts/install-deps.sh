@@ -8,8 +8,9 @@ editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev qt6-
 # The image tools read back what the editor writes and make the interchange
 # fixtures; nettle hashes the corpus pictures; clang builds the fuzz targets;
 # the editor's smoke test photographs it under Xvfb (ImageMagick) and ends it
-# through its menu (xdotool).
-tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool giflib-tools pngcheck nettle-dev clang libclang-rt-dev"
+# through its menu (xdotool); the benchmarks are compiled with the tests so that
+# they keep building.
+tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool giflib-tools pngcheck nettle-dev clang libclang-rt-dev libbenchmark-dev libgif-dev"
 # giflib is the reference the GIF benchmarks measure against.
 bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev libgif-dev imagemagick"
 

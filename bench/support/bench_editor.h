@@ -34,6 +34,7 @@ private:
         bool RunDelayAll(CDelayAllDlg&) override { return false; }
         bool RunGrid(CGridDlg&) override { return false; }
         bool RunGeneral(CGeneralDlg&) override { return false; }
+        bool RunPaletteProperty(CPalettePropertyDlg&) override { return false; }
     };
     class CNoDialogHost final : public IDialogHost {
         void SetWindowText(const std::string&) override {}
