@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <list>
-#include <memory>
+#include <map>
 #include <random>
 
 #include "formats/gif_lzw.h"
@@ -9,78 +8,41 @@
 
 namespace {
 
-// The encoder written the plain way: a tree whose children are searched one
-// by one. The fast dictionary must give exactly its bytes.
-class CReferenceEncoder {
-public:
-    std::vector<uint8_t> Encode(const std::vector<uint8_t>& pixels, int size)
-    {
-        const uint32_t clear = 1u << size;
-        uint32_t next = clear + 2;
-        int width = size + 1;
-        uint32_t limit = 1u << width;
-        Reset(clear);
-        CGifVLC vlc;
-        vlc.Put(clear, width);
-        size_t i = 0;
-        while (i < pixels.size()) {
-            SNode* node = &m_root.children[pixels[i]];
-            ++i;
-            for (;;) {
-                if (i == pixels.size()) {
-                    break;
-                }
-                SNode* child = nullptr;
-                for (SNode& candidate : node->children) {
-                    if (candidate.value == pixels[i]) {
-                        child = &candidate;
-                        break;
-                    }
-                }
-                if (child == nullptr) {
-                    node->children.push_back({pixels[i], static_cast<uint16_t>(next++), {}});
-                    break;
-                }
-                node = child;
-                ++i;
+// The encoder written the plain way, over an ordered map of (prefix, byte) to
+// code. The fast dictionary and its run shortcut must give exactly its bytes.
+std::vector<uint8_t> ReferenceEncode(const std::vector<uint8_t>& pixels, int size)
+{
+    const uint32_t clear = 1u << size;
+    std::map<std::pair<uint32_t, uint8_t>, uint32_t> table;
+    uint32_t next = clear + 2;
+    int width = size + 1;
+    CGifVLC vlc;
+    vlc.Put(clear, width);
+    size_t i = 0;
+    while (i < pixels.size()) {
+        uint32_t code = pixels[i++];
+        for (; i < pixels.size(); ++i) {
+            const auto found = table.find({code, pixels[i]});
+            if (found == table.end()) {
+                table[{code, pixels[i]}] = next++;
+                break;
             }
-            vlc.Put(node->code, width);
-            if (next == 4096) {
-                vlc.Put(clear, width);
-                Reset(clear);
-                next = clear + 2;
-                width = size + 1;
-                limit = 1u << width;
-            } else if (next > limit) {
-                ++width;
-                limit = 1u << width;
-            }
+            code = found->second;
         }
-        vlc.Put(clear + 1, width);
-        vlc.Flush();
-        return vlc.GetOutput();
-    }
-
-private:
-    struct SNode {
-        uint8_t value;
-        uint16_t code;
-        std::list<SNode> children;
-    };
-
-    void Reset(uint32_t clear)
-    {
-        m_root.children.clear();
-        for (uint32_t code = 0; code < clear; ++code) {
-            m_root.children.push_back({static_cast<uint8_t>(code), static_cast<uint16_t>(code), {}});
+        vlc.Put(code, width);
+        if (next == 4096) {
+            vlc.Put(clear, width);
+            table.clear();
+            next = clear + 2;
+            width = size + 1;
+        } else if (next > (1u << width)) {
+            ++width;
         }
     }
-
-    // The root's children are indexed by their byte, which equals their code.
-    struct SRoot {
-        std::vector<SNode> children;
-    } m_root;
-};
+    vlc.Put(clear + 1, width);
+    vlc.Flush();
+    return vlc.GetOutput();
+}
 
 std::vector<uint8_t> Encode(const std::vector<uint8_t>& pixels, int size)
 {
@@ -90,17 +52,26 @@ std::vector<uint8_t> Encode(const std::vector<uint8_t>& pixels, int size)
     return vlc.GetOutput();
 }
 
+// A code stream of (code, width) pairs, flushed.
+std::vector<uint8_t> Codes(std::initializer_list<std::pair<uint32_t, int>> codes)
+{
+    CGifVLC vlc;
+    for (const auto& [code, width] : codes) {
+        vlc.Put(code, width);
+    }
+    vlc.Flush();
+    return vlc.GetOutput();
+}
+
 // Pictures that exercise the dictionary: noise, long runs, repeats of short
 // patterns, and enough data to fill the dictionary several times.
 std::vector<uint8_t> MakePixels(uint32_t seed, int colorBits)
 {
     std::mt19937 random(seed);
     const size_t count = 1 + random() % 60000;
-    const uint32_t colors = 1u << colorBits;
     std::vector<uint8_t> pixels;
-    pixels.reserve(count);
     while (pixels.size() < count) {
-        const uint8_t value = static_cast<uint8_t>(random() % colors);
+        const uint8_t value = static_cast<uint8_t>(random() % (1u << colorBits));
         switch (random() % 3) {
         case 0:
             pixels.push_back(value);
@@ -121,29 +92,16 @@ std::vector<uint8_t> MakePixels(uint32_t seed, int colorBits)
     return pixels;
 }
 
-// Reads the codes of a stream back with the widths the encoder used.
-std::vector<std::pair<uint32_t, int>> ReadCodes(const std::vector<uint8_t>& bytes, int size, size_t count)
+// Only runs: the dictionary fills with strings of repeated bytes and is
+// cleared in the middle of runs.
+std::vector<uint8_t> MakeRuns(uint32_t seed)
 {
-    CGifVLC vlc;
-    vlc.SetInput(bytes);
-    const uint32_t clear = 1u << size;
-    uint32_t next = clear + 2;
-    int width = size + 1;
-    std::vector<std::pair<uint32_t, int>> codes;
-    uint32_t code = 0;
-    while (codes.size() < count && vlc.Get(width, code)) {
-        codes.emplace_back(code, width);
-        if (code == clear) {
-            next = clear + 2;
-            width = size + 1;
-            continue;
-        }
-        ++next;
-        if (next > (1u << width) && width < 12) {
-            ++width;
-        }
+    std::mt19937 random(seed);
+    std::vector<uint8_t> pixels;
+    while (pixels.size() < 400000) {
+        pixels.insert(pixels.end(), 1 + random() % (seed * 900), static_cast<uint8_t>(random() % (4 << seed)));
     }
-    return codes;
+    return pixels;
 }
 
 }  // namespace
@@ -155,47 +113,29 @@ TEST(GifCodec, TheOnePixelPictureIsClearPixelEndInThreeBits)
 
 TEST(GifCodec, MinimumCodeSizeHoldsTheLargestIndexAndIsAtLeastTwo)
 {
-    EXPECT_EQ(CGifLZW::GetMinimumCodeSize(std::vector<uint8_t>{0, 1, 1}), 2);
-    EXPECT_EQ(CGifLZW::GetMinimumCodeSize(std::vector<uint8_t>{0}), 2);
-    EXPECT_EQ(CGifLZW::GetMinimumCodeSize(std::vector<uint8_t>{4}), 3);
-    EXPECT_EQ(CGifLZW::GetMinimumCodeSize(std::vector<uint8_t>{127, 3}), 7);
-    EXPECT_EQ(CGifLZW::GetMinimumCodeSize(std::vector<uint8_t>{128}), 8);
-    EXPECT_EQ(CGifLZW::GetMinimumCodeSize(std::vector<uint8_t>{255}), 8);
-}
-
-TEST(GifCodec, TheFastDictionaryWritesTheBytesOfThePlainTreeAndDecodesBack)
-{
-    CReferenceEncoder reference;
-    for (uint32_t seed = 1; seed <= 120; ++seed) {
-        const int colorBits = 1 + seed % 8;
-        const std::vector<uint8_t> pixels = MakePixels(seed, colorBits);
-        const int size = CGifLZW::GetMinimumCodeSize(pixels);
-        const std::vector<uint8_t> bytes = Encode(pixels, size);
-        ASSERT_EQ(bytes, reference.Encode(pixels, size)) << "seed " << seed;
-
-        std::vector<uint8_t> decoded;
-        ASSERT_EQ(CGifLZW::Decode(bytes, size, pixels.size(), decoded), CGifLZW::EDecodeResult::Complete);
-        ASSERT_EQ(decoded, pixels) << "seed " << seed;
+    const std::pair<std::vector<uint8_t>, int> kCases[] = {{{0, 1, 1}, 2}, {{0}, 2},   {{4}, 3},
+                                                           {{127, 3}, 7},  {{128}, 8}, {{255}, 8}};
+    for (const auto& [pixels, size] : kCases) {
+        EXPECT_EQ(CGifLZW::GetMinimumCodeSize(pixels), size) << int(pixels[0]);
     }
 }
 
-TEST(GifCodec, RunsOfOneByteAcrossManyDictionariesMatchThePlainTree)
+TEST(GifCodec, TheFastDictionaryWritesTheBytesOfThePlainEncoderAndDecodesBack)
 {
-    // Only runs: the dictionary fills with strings of repeated bytes and is
-    // cleared in the middle of runs.
-    CReferenceEncoder reference;
+    std::vector<std::pair<std::string, std::vector<uint8_t>>> pictures;
+    for (uint32_t seed = 1; seed <= 120; ++seed) {
+        pictures.emplace_back("mixed " + std::to_string(seed), MakePixels(seed, 1 + seed % 8));
+    }
     for (uint32_t seed = 1; seed <= 6; ++seed) {
-        std::mt19937 random(seed);
-        std::vector<uint8_t> pixels;
-        while (pixels.size() < 400000) {
-            pixels.insert(pixels.end(), 1 + random() % (seed * 900), static_cast<uint8_t>(random() % (4 << seed)));
-        }
+        pictures.emplace_back("runs " + std::to_string(seed), MakeRuns(seed));
+    }
+    for (const auto& [name, pixels] : pictures) {
         const int size = CGifLZW::GetMinimumCodeSize(pixels);
         const std::vector<uint8_t> bytes = Encode(pixels, size);
-        ASSERT_EQ(bytes, reference.Encode(pixels, size)) << "seed " << seed;
+        ASSERT_EQ(bytes, ReferenceEncode(pixels, size)) << name;
         std::vector<uint8_t> decoded;
-        ASSERT_EQ(CGifLZW::Decode(bytes, size, pixels.size(), decoded), CGifLZW::EDecodeResult::Complete);
-        ASSERT_EQ(decoded, pixels);
+        ASSERT_EQ(CGifLZW::Decode(bytes, size, pixels.size(), decoded), CGifLZW::EDecodeResult::Complete) << name;
+        ASSERT_EQ(decoded, pixels) << name;
     }
 }
 
@@ -209,8 +149,19 @@ TEST(GifCodec, AFullDictionaryIsClearedAtTwelveBitsAndStartsAgainNarrow)
         pixel = static_cast<uint8_t>(random());
     }
     const std::vector<uint8_t> bytes = Encode(pixels, 8);
-    const auto codes = ReadCodes(bytes, 8, 4000);
-    ASSERT_GT(codes.size(), 3842u);
+    CGifVLC vlc;
+    vlc.SetInput(bytes);
+    // Read back with the widths the encoder must have used.
+    std::vector<std::pair<uint32_t, int>> codes;
+    uint32_t next = 258;
+    int width = 9;
+    uint32_t code = 0;
+    while (codes.size() < 3842 && vlc.Get(width, code)) {
+        codes.emplace_back(code, width);
+        next = code == 256 ? 258 : next + 1;
+        width = code == 256 ? 9 : width + (next > (1u << width) && width < 12);
+    }
+    ASSERT_EQ(codes.size(), 3842u);
     EXPECT_EQ(codes[0], std::make_pair(256u, 9));
     for (size_t i = 1; i <= 3838; ++i) {
         ASSERT_NE(codes[i].first, 256u) << i;
@@ -221,27 +172,16 @@ TEST(GifCodec, AFullDictionaryIsClearedAtTwelveBitsAndStartsAgainNarrow)
 
 TEST(GifCodec, TheDecoderRefusesCodesNotYetDefined)
 {
-    // clear, 0, then code 7 while the next free code is 7 (size 2).
-    CGifVLC vlc;
-    vlc.Put(4, 3);
-    vlc.Put(0, 3);
-    vlc.Put(7, 3);
-    vlc.Flush();
     std::vector<uint8_t> decoded;
-    EXPECT_EQ(CGifLZW::Decode(vlc.GetOutput(), 2, 10, decoded), CGifLZW::EDecodeResult::UndefinedCode);
-
+    // clear, 0, then code 7 while the next free code is 7 (size 2).
+    EXPECT_EQ(CGifLZW::Decode(Codes({{4, 3}, {0, 3}, {7, 3}}), 2, 10, decoded), CGifLZW::EDecodeResult::UndefinedCode);
     // A code right after a clear must be a single byte.
-    CGifVLC afterClear;
-    afterClear.Put(4, 3);
-    afterClear.Put(6, 3);
-    afterClear.Flush();
-    EXPECT_EQ(CGifLZW::Decode(afterClear.GetOutput(), 2, 10, decoded), CGifLZW::EDecodeResult::UndefinedCode);
+    EXPECT_EQ(CGifLZW::Decode(Codes({{4, 3}, {6, 3}}), 2, 10, decoded), CGifLZW::EDecodeResult::UndefinedCode);
 }
 
 TEST(GifCodec, TheDecoderDropsBytesBeyondThePictureAndReportsShortData)
 {
-    const std::vector<uint8_t> pixels(1000, 3);
-    const std::vector<uint8_t> bytes = Encode(pixels, 2);
+    const std::vector<uint8_t> bytes = Encode(std::vector<uint8_t>(1000, 3), 2);
     std::vector<uint8_t> decoded;
     EXPECT_EQ(CGifLZW::Decode(bytes, 2, 999, decoded), CGifLZW::EDecodeResult::Complete);
     EXPECT_EQ(decoded, std::vector<uint8_t>(999, 3));
@@ -262,15 +202,10 @@ TEST(GifCodec, TheDecoderKeepsDecodingAFullTableWithoutAClear)
     int width = 3;
     std::mt19937 random(9);
     while (pixels.size() < 4300) {
-        const uint8_t value = static_cast<uint8_t>(random() % 4);
-        vlc.Put(value, width);
-        pixels.push_back(value);
-        if (next < 4096) {
-            ++next;
-        }
-        if (next > (1u << width) && width < 12) {
-            ++width;
-        }
+        pixels.push_back(static_cast<uint8_t>(random() % 4));
+        vlc.Put(pixels.back(), width);
+        next = std::min(next + 1, 4096u);
+        width += next > (1u << width) && width < 12;
     }
     vlc.Put(5, width);
     vlc.Flush();
