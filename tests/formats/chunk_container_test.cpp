@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "formats/stipplebox_chunk_file.h"
 #include "formats/stipplebox_chunk_serializer.h"
 #include "platform/exceptions.h"
-#include "support/test_documents.h"
 
 namespace {
 
@@ -24,42 +24,40 @@ Bytes WriteWith(WriteFunction write)
     return memory.Detach();
 }
 
-// Records every chunk it is handed; identifier 50 holds nested chunks.
-class CRecordingSerializer : public CStippleboxChunkSerializer {
+// Describes what it is handed: "(" when a read begins, "identifier:length"
+// per chunk, "=value" after a dword chunk 1, and the chunks inside chunk 50,
+// read by an object of their own, up to ")".
+class CTracingSerializer : public CStippleboxChunkSerializer {
 public:
-    struct SChunk {
-        uint16_t identifier;
-        uint32_t length;
-        uint64_t payloadPosition;
-    };
-
-    void BeginRead() override { ++beginReads; }
+    explicit CTracingSerializer(std::string& trace) : m_trace(trace) {}
+    void BeginRead() override { Add("("); }
     void ReadChunk(CStippleboxChunkFile& file, uint16_t identifier, uint32_t length) override
     {
-        chunks.push_back({identifier, length, file.GetPosition()});
+        Add(std::to_string(identifier) + ":" + std::to_string(length));
         if (identifier == 50) {
-            child = std::make_unique<CRecordingSerializer>();
-            child->ReadChunks(file, length);
+            CTracingSerializer(m_trace).ReadChunks(file, length);
+            m_trace += ")";
         } else if (identifier == 1) {
-            values.push_back(ReadDwordPayload(file, length));
+            m_trace += "=" + std::to_string(ReadDwordPayload(file, length));
         }
     }
 
-    int beginReads = 0;
-    std::vector<SChunk> chunks;
-    std::vector<uint32_t> values;
-    std::unique_ptr<CRecordingSerializer> child;
+private:
+    void Add(const std::string& text) { m_trace += (m_trace.empty() || m_trace.back() == '(' ? "" : " ") + text; }
+    std::string& m_trace;
 };
 
-uint64_t ReadAll(CRecordingSerializer& reader, Bytes& bytes, uint64_t length)
+// The trace of reading `length` bytes of chunks, and where reading ended.
+std::pair<std::string, uint64_t> Trace(Bytes bytes, uint64_t length)
 {
     CMemFile memory(bytes);
     CStippleboxChunkFile file;
     file.Attach(&memory, false);
-    reader.ReadChunks(file, length);
+    std::string trace;
+    CTracingSerializer(trace).ReadChunks(file, length);
     const uint64_t end = file.GetPosition();
     file.Detach();
-    return end;
+    return {trace, end};
 }
 
 }  // namespace
@@ -107,51 +105,22 @@ TEST(ChunkWriting, ObjectChunksPatchTheirLengthsInnermostFirst)
     EXPECT_EQ(nested[25], 5);
 }
 
-TEST(ChunkReading, UnknownChunksAreSkippedAndReadingContinuesAtTheNextSibling)
+TEST(ChunkReading, ReadersSeeEveryChunkAndNothingBeyondTheirParentOrTheStream)
 {
-    Bytes bytes = WriteWith([](CStippleboxChunkFile& f) {
+    const Bytes unknown = WriteWith([](CStippleboxChunkFile& f) {
         f.WriteDwordChunk(1, 11);
         f.WriteBytesChunk(999, Bytes(13, 0xEE));
         f.WriteDwordChunk(1, 22);
     });
-    CRecordingSerializer reader;
-    EXPECT_EQ(ReadAll(reader, bytes, bytes.size()), bytes.size());
-    EXPECT_EQ(reader.values, (std::vector<uint32_t>{11, 22}));
-    ASSERT_EQ(reader.chunks.size(), 3u);
-    EXPECT_EQ(reader.chunks[1].identifier, 999);
-    EXPECT_EQ(reader.chunks[1].length, 13u);
-}
-
-TEST(ChunkReading, ZeroLengthCallsBeginReadAndReadsNothing)
-{
-    Bytes bytes = WriteWith([](CStippleboxChunkFile& f) { f.WriteDwordChunk(1, 5); });
-    CRecordingSerializer reader;
-    EXPECT_EQ(ReadAll(reader, bytes, 0), 0u);
-    EXPECT_EQ(reader.beginReads, 1);
-    EXPECT_TRUE(reader.chunks.empty());
-}
-
-TEST(ChunkReading, NestedSequencesReadIntoTheirOwnObject)
-{
-    Bytes bytes = WriteWith([](CStippleboxChunkFile& f) {
+    const Bytes nested = WriteWith([](CStippleboxChunkFile& f) {
         f.BeginChunk(50);
         f.WriteDwordChunk(1, 100);
         f.WriteDwordChunk(1, 200);
         f.EndChunk();
         f.WriteDwordChunk(1, 300);
     });
-    CRecordingSerializer reader;
-    ReadAll(reader, bytes, bytes.size());
-    ASSERT_TRUE(reader.child);
-    EXPECT_EQ(reader.child->values, (std::vector<uint32_t>{100, 200}));
-    EXPECT_EQ(reader.values, (std::vector<uint32_t>{300}));
-}
-
-TEST(ChunkReading, AChunkRunningPastItsParentEndsTheSequenceWithinTheParent)
-{
-    // Parent 50 holds a data chunk that claims 1000 bytes but only 4 remain in
-    // the parent; a sibling of the parent follows.
-    Bytes bytes = WriteWith([](CStippleboxChunkFile& f) {
+    // Inside parent 50 a data chunk claims 1000 bytes but only 4 remain.
+    const Bytes pastParent = WriteWith([](CStippleboxChunkFile& f) {
         f.BeginChunk(50);
         f.WriteDwordChunk(1, 100);
         f.WriteWord(1);
@@ -160,43 +129,31 @@ TEST(ChunkReading, AChunkRunningPastItsParentEndsTheSequenceWithinTheParent)
         f.EndChunk();
         f.WriteDwordChunk(1, 300);
     });
-    CRecordingSerializer reader;
-    ReadAll(reader, bytes, bytes.size());
-    ASSERT_TRUE(reader.child);
-    ASSERT_EQ(reader.child->chunks.size(), 2u);
-    EXPECT_EQ(reader.child->chunks[1].length, 4u);  // handed over cut to the parent's end
-    EXPECT_EQ(reader.child->values, (std::vector<uint32_t>{100, 200}));
-    // The parent's sibling is still read: nothing crossed the parent's end.
-    EXPECT_EQ(reader.values, (std::vector<uint32_t>{300}));
-}
-
-TEST(ChunkReading, CorruptLengthsNeverReachOutsideTheStream)
-{
-    Bytes bytes = WriteWith([](CStippleboxChunkFile& f) {
+    const Bytes pastStream = WriteWith([](CStippleboxChunkFile& f) {
         f.WriteWord(1);
         f.WriteDword(0xFFFFFFF0u);
         f.WriteDword(42);
     });
-    CRecordingSerializer reader;
-    // The caller claims far more than the stream holds; the loop stops at the
-    // stream's end.
-    EXPECT_EQ(ReadAll(reader, bytes, 0xFFFFFFFFu), bytes.size());
-    ASSERT_EQ(reader.chunks.size(), 1u);
-    EXPECT_EQ(reader.chunks[0].length, 4u);
-    EXPECT_EQ(reader.values, (std::vector<uint32_t>{42}));
-
-    // A header torn by the end of the sequence is not read at all.
-    Bytes torn = {0x01, 0x00, 0x04};
-    CRecordingSerializer tornReader;
-    EXPECT_EQ(ReadAll(tornReader, torn, torn.size()), torn.size());
-    EXPECT_TRUE(tornReader.chunks.empty());
-}
-
-TEST(ChunkReading, APayloadTooShortForItsValueIsRefused)
-{
-    Bytes bytes = {0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0xAA, 0xBB, 0x01, 0x00, 0x04, 0x00, 0x00, 0x00};
-    CRecordingSerializer reader;
-    EXPECT_THROW(ReadAll(reader, bytes, bytes.size()), CDataFormatException);
+    const struct {
+        const char* what;
+        Bytes bytes;
+        uint64_t length;
+        std::string trace;
+    } kCases[] = {
+        {"an unknown chunk is skipped", unknown, unknown.size(), "(1:4=11 999:13 1:4=22"},
+        {"a zero length begins and reads nothing", unknown, 0, "("},
+        {"nested chunks go to their own object", nested, nested.size(), "(50:20 (1:4=100 1:4=200) 1:4=300"},
+        {"a chunk is cut to its parent's end", pastParent, pastParent.size(), "(50:20 (1:4=100 1:4=200) 1:4=300"},
+        {"a chunk is cut to the stream's end", pastStream, 0xFFFFFFFFu, "(1:4=42"},
+        {"a torn header is not read", {0x01, 0x00, 0x04}, 3, "("},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(Trace(c.bytes, c.length), std::make_pair(c.trace, std::min<uint64_t>(c.length, c.bytes.size())))
+            << c.what;
+    }
+    // Two bytes cannot hold a dword.
+    EXPECT_THROW(Trace({0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0xAA, 0xBB, 0x01, 0x00, 0x04, 0x00, 0x00, 0x00}, 14),
+                 CDataFormatException);
 }
 
 TEST(FileUtility, ExactReadsThatComeUpShortRaiseEndOfFile)
