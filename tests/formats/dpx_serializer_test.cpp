@@ -88,28 +88,23 @@ TEST(DpxSerializer, WritesTheHeaderPaletteLayersAndTrailer)
     EXPECT_EQ(text.substr(76, 13), "Stipple Box 2");
     EXPECT_EQ(text.size() - 76, 42u);
     EXPECT_TRUE(std::all_of(bytes.begin() + 118, bytes.begin() + 128, [](uint8_t b) { return b == 0; }));
-    EXPECT_EQ(LoadDword(&bytes[128]), 0x2110u);
-    EXPECT_EQ(LoadDword(&bytes[132]), 1u);
-    EXPECT_EQ(LoadDword(&bytes[136]), 5u);
-    EXPECT_EQ(LoadDword(&bytes[140]), 1u);
-    EXPECT_EQ(LoadDword(&bytes[144]), 1u);
     const SPaletteColor& color = data->GetCurrentPalette()->GetColor(1);
     EXPECT_EQ(bytes[160 + 4], color.blue);
     EXPECT_EQ(bytes[160 + 6], color.red);
     EXPECT_EQ(bytes[160 + 7], 0);
 
     const uint8_t* header = &bytes[kFirstLayer];
-    EXPECT_EQ(LoadDword(header), 384u);
-    EXPECT_EQ(LoadDword(header + 4), 0x110020u) << "visible, compressed, masks valid";
-    EXPECT_EQ(LoadDword(header + 8), 9u);
-    EXPECT_EQ(LoadDword(header + 12), 16u);
-    EXPECT_EQ(LoadDword(header + 20), 9u);
-    EXPECT_EQ(LoadDword(header + 24), 8u);
     EXPECT_STREQ(reinterpret_cast<const char*>(header + 32), "Layer001");
-    EXPECT_EQ(LoadDword(header + 104), 5u);
-    EXPECT_EQ(LoadDword(header + 108), 1u);
-    EXPECT_EQ(LoadDword(header + 112), 83u) << "500 ticks are 83 ms";
-    EXPECT_EQ(LoadDword(header + 116), 2u);
+    const std::pair<size_t, uint32_t> kFields[] = {
+        {128, 0x2110}, {132, 1}, {136, 5}, {140, 1}, {144, 1},
+        {kFirstLayer, 384}, {kFirstLayer + 4, 0x110020},  // visible, compressed, masks valid
+        {kFirstLayer + 8, 9}, {kFirstLayer + 12, 16}, {kFirstLayer + 20, 9}, {kFirstLayer + 24, 8},
+        {kFirstLayer + 104, 5}, {kFirstLayer + 108, 1},
+        {kFirstLayer + 112, 83}, {kFirstLayer + 116, 2},  // 500 ticks are 83 ms
+    };
+    for (const auto& [offset, value] : kFields) {
+        EXPECT_EQ(LoadDword(&bytes[offset]), value) << "offset " << offset;
+    }
     EXPECT_EQ(header[128 + 1], 1);
     EXPECT_EQ(header[128 + 2], 0);
     EXPECT_EQ(std::vector<uint8_t>(header + 384, header + 392), (std::vector<uint8_t>{7, 7, 3, 1, 2, 0, 0, 3}));
@@ -127,20 +122,19 @@ TEST(DpxSerializer, LayersComeBackInOrderWithNamesVisibilityAndDelays)
     CStippleboxData back;
     const SReadOutcome result = Read(bytes, back);
     ASSERT_TRUE(result.ok) << result.error;
-    const CStippleboxLayerPtrArray& layers = *back.GetLayers();
-    ASSERT_EQ(layers.GetSize(), 3);
-    EXPECT_EQ(layers[0]->GetLayerName(), u"前面");
-    EXPECT_EQ(layers[1]->GetLayerName(), u"middle");
-    EXPECT_EQ(layers[2]->GetLayerName(), u"背景?");
-    EXPECT_TRUE(layers[0]->IsVisible());
-    EXPECT_FALSE(layers[1]->IsVisible());
-    EXPECT_EQ(layers[0]->GetDelay().GetTicks(), 750);
-    EXPECT_EQ(layers[1]->GetDelay().GetTicks(), 0);
-    EXPECT_EQ(layers[2]->GetDelay().GetTicks(), 1800);
+    ASSERT_EQ(back.GetLayers()->GetSize(), 3);
+    const struct {
+        std::u16string name;
+        bool visible;
+        int ticks;
+    } kLayers[] = {{u"前面", true, 750}, {u"middle", false, 0}, {u"背景?", true, 1800}};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(std::equal(layers[i]->GetPixels(), layers[i]->GetPixels() + 18,
-                               data->GetLayers()->GetAt(i)->GetPixels()))
-            << i;
+        const CStippleboxLayer& layer = *back.GetLayers()->GetAt(i);
+        EXPECT_EQ(layer.GetLayerName(), kLayers[i].name) << i;
+        EXPECT_EQ(layer.IsVisible(), kLayers[i].visible) << i;
+        EXPECT_EQ(layer.GetDelay().GetTicks(), kLayers[i].ticks) << i;
+        const uint8_t* written = data->GetLayers()->GetAt(i)->GetPixels();
+        EXPECT_TRUE(std::equal(layer.GetPixels(), layer.GetPixels() + 18, written)) << i;
     }
     EXPECT_EQ(back.GetBackgroundColor(), 200);
     EXPECT_TRUE(back.GetCurrentPalette()->IsMasked(3));
@@ -151,18 +145,19 @@ TEST(DpxSerializer, LayersComeBackInOrderWithNamesVisibilityAndDelays)
 
 TEST(DpxSerializer, LongNamesAreCutTo63Bytes)
 {
-    auto data = MakeRandomPicture(1, 1, 2, 1);
-    CSerializerImageDpx dpx;
-    data->GetCurrentLayer()->SetName(std::u16string(63, u'n'));
-    CStippleboxData back;
-    ASSERT_TRUE(Read(WriteToBytes(dpx, *data), back).ok);
-    EXPECT_EQ(back.GetCurrentLayer()->GetLayerName(), std::u16string(63, u'n'));
-    data->GetCurrentLayer()->SetName(std::u16string(70, u'n'));
-    ASSERT_TRUE(Read(WriteToBytes(dpx, *data), back).ok);
-    EXPECT_EQ(back.GetCurrentLayer()->GetLayerName(), std::u16string(63, u'n'));
-    data->GetCurrentLayer()->SetName(u"a" + std::u16string(40, u'字'));
-    ASSERT_TRUE(Read(WriteToBytes(dpx, *data), back).ok);
-    EXPECT_EQ(back.GetCurrentLayer()->GetLayerName(), u"a" + std::u16string(31, u'字')) << "whole characters only";
+    const std::pair<std::u16string, std::u16string> kNames[] = {
+        {std::u16string(63, u'n'), std::u16string(63, u'n')},
+        {std::u16string(70, u'n'), std::u16string(63, u'n')},
+        {u"a" + std::u16string(40, u'字'), u"a" + std::u16string(31, u'字')},  // whole characters only
+    };
+    for (const auto& [name, kept] : kNames) {
+        auto data = MakeRandomPicture(1, 1, 2, 1);
+        data->GetCurrentLayer()->SetName(name);
+        CSerializerImageDpx dpx;
+        CStippleboxData back;
+        ASSERT_TRUE(Read(WriteToBytes(dpx, *data), back).ok);
+        EXPECT_EQ(back.GetCurrentLayer()->GetLayerName(), kept) << name.size();
+    }
 }
 
 TEST(DpxSerializer, CompressedMaskDataIsSkipped)
@@ -184,47 +179,38 @@ TEST(DpxSerializer, CompressedMaskDataIsSkipped)
 
 TEST(DpxSerializer, RefusesBrokenFilesWithTheirReason)
 {
-    auto data = MakeThreeLayers();
     CSerializerImageDpx dpx;
-    const std::vector<uint8_t> good = WriteToBytes(dpx, *data);
-    CStippleboxData back;
-    auto refusal = [&](std::vector<uint8_t> bytes) {
-        CStippleboxData fresh;
-        const SReadOutcome result = Read(bytes, fresh);
-        EXPECT_FALSE(result.ok);
-        return result.error;
+    const std::vector<uint8_t> good = WriteToBytes(dpx, *MakeThreeLayers());
+    auto with = [&](size_t offset, uint32_t value) {
+        std::vector<uint8_t> bytes = good;
+        StoreDword(&bytes[offset], value);
+        return bytes;
     };
-    std::vector<uint8_t> bytes = good;
-    bytes[2] = 'Y';
-    EXPECT_EQ(refusal(bytes), "このファイルはPelmark形式ではありません。");
-    bytes = good;
-    StoreDword(&bytes[136], 0);
-    EXPECT_EQ(refusal(bytes), "キャンバスサイズが異常です。");
-    bytes = good;
-    StoreDword(&bytes[144], 0);
-    EXPECT_EQ(refusal(bytes), "レイヤが1枚もありません。");
-    bytes = good;
-    StoreDword(&bytes[kFirstLayer], 385);
-    EXPECT_EQ(refusal(bytes), "レイヤヘッダのサイズが異常です : 385");
-    StoreDword(&bytes[kFirstLayer], 3);
-    EXPECT_EQ(refusal(bytes), "レイヤヘッダのサイズが異常です : 3");
-    bytes = good;
-    StoreDword(&bytes[kFirstLayer + 4], 0x110000);
-    EXPECT_EQ(refusal(bytes), "画像データが圧縮されていません。");
-    bytes = good;
-    StoreDword(&bytes[kFirstLayer + 4], 0x110021);
-    EXPECT_EQ(refusal(bytes), "マスクデータが圧縮されていません。");
-    bytes = good;
-    StoreDword(&bytes[kFirstLayer + 24], 2);  // the code stops after one byte pair
-    EXPECT_EQ(refusal(bytes), "画像データが途中で終わっています。");
-    StoreDword(&bytes[kFirstLayer + 24], 0);
-    EXPECT_EQ(refusal(bytes), "画像データが途中で終わっています。");
+    const std::pair<std::vector<uint8_t>, const char*> kRefusals[] = {
+        {with(0, 0x0A595044), "このファイルはPelmark形式ではありません。"},  // "DPY\n"
+        {with(136, 0), "キャンバスサイズが異常です。"},
+        {with(144, 0), "レイヤが1枚もありません。"},
+        {with(kFirstLayer, 385), "レイヤヘッダのサイズが異常です : 385"},
+        {with(kFirstLayer, 3), "レイヤヘッダのサイズが異常です : 3"},
+        {with(kFirstLayer + 4, 0x110000), "画像データが圧縮されていません。"},
+        {with(kFirstLayer + 4, 0x110021), "マスクデータが圧縮されていません。"},
+        {with(kFirstLayer + 24, 2), "画像データが途中で終わっています。"},  // the code stops after one byte pair
+        {with(kFirstLayer + 24, 0), "画像データが途中で終わっています。"},
+    };
+    for (const auto& [bytes, message] : kRefusals) {
+        CStippleboxData back;
+        const SReadOutcome result = Read(bytes, back);
+        EXPECT_FALSE(result.ok) << message;
+        EXPECT_EQ(result.error, message);
+    }
 
     // A file that ends inside a block, or a data size past its end, is the
     // framework's end-of-file failure.
-    bytes = good;
-    StoreDword(&bytes[kFirstLayer + 24], 0x7FFFFFFF);
-    EXPECT_THROW(Read(bytes, back), CFileException);
-    EXPECT_THROW(Read(std::vector<uint8_t>(good.begin(), good.begin() + 100), back), CFileException);
-    EXPECT_THROW(Read(std::vector<uint8_t>(good.begin(), good.begin() + kFirstLayer + 200), back), CFileException);
+    const std::vector<uint8_t> kShortFiles[] = {
+        with(kFirstLayer + 24, 0x7FFFFFFF), {good.begin(), good.begin() + 100},
+        {good.begin(), good.begin() + kFirstLayer + 200}};
+    for (const auto& bytes : kShortFiles) {
+        CStippleboxData back;
+        EXPECT_THROW(Read(bytes, back), CFileException) << bytes.size();
+    }
 }
