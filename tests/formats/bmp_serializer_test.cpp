@@ -67,17 +67,15 @@ TEST(BmpSerializer, WritesAnUncompressed8BitBitmapBottomRowFirst)
     ASSERT_EQ(bytes.size(), 1086u);
     EXPECT_EQ(bytes[0], 'B');
     EXPECT_EQ(bytes[1], 'M');
-    EXPECT_EQ(LoadDword(&bytes[2]), 1086u);
-    EXPECT_EQ(LoadDword(&bytes[6]), 0u);
-    EXPECT_EQ(LoadDword(&bytes[10]), 1078u);
-    EXPECT_EQ(LoadDword(&bytes[14]), 40u);
-    EXPECT_EQ(LoadDword(&bytes[18]), 3u);
-    EXPECT_EQ(LoadDword(&bytes[22]), 2u);
+    // File size, reserved, pixel offset, header size, width, height; then
+    // compression, image size, resolutions and colour counts all 0.
+    const std::pair<size_t, uint32_t> kFields[] = {{2, 1086}, {6, 0},  {10, 1078}, {14, 40}, {18, 3}, {22, 2},
+                                                   {30, 0},   {34, 0}, {38, 0},    {42, 0},  {46, 0}, {50, 0}};
+    for (const auto& [offset, value] : kFields) {
+        EXPECT_EQ(LoadDword(&bytes[offset]), value) << "offset " << offset;
+    }
     EXPECT_EQ(LoadWord(&bytes[26]), 1);
     EXPECT_EQ(LoadWord(&bytes[28]), 8);
-    for (size_t offset = 30; offset < 54; offset += 4) {
-        EXPECT_EQ(LoadDword(&bytes[offset]), 0u) << offset;
-    }
     const SPaletteColor& color = data->GetCurrentPalette()->GetColor(255);
     EXPECT_EQ(bytes[54 + 4 * 255], color.blue);
     EXPECT_EQ(bytes[54 + 4 * 255 + 2], color.red);
@@ -97,19 +95,14 @@ TEST(BmpSerializer, UnpacksOneAndFourBitRowsMostSignificantFirst)
 {
     CStippleboxData data;
     ASSERT_TRUE(Read(MakeBmp(40, 10, 2, 1, 0, 2, Row({0x80, 0x40, 0, 0, 0xA5, 0xC0, 0, 0})), data).ok);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 1);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(1, 0), 0);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(8, 0), 1);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(9, 0), 1);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 1), 1);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(9, 1), 1);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(8, 1), 0);
+    // Top row 1010010111, bottom row 1000000001.
+    EXPECT_EQ(std::vector<uint8_t>(data.GetCurrentLayer()->GetPixels(), data.GetCurrentLayer()->GetPixels() + 20),
+              Row({1, 0, 1, 0, 0, 1, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
 
     CStippleboxData four;
     ASSERT_TRUE(Read(MakeBmp(40, 3, 1, 4, 0, 16, Row({0x3C, 0x70, 0, 0})), four).ok);
-    EXPECT_EQ(four.GetCurrentLayer()->GetPixel(0, 0), 3);
-    EXPECT_EQ(four.GetCurrentLayer()->GetPixel(1, 0), 12);
-    EXPECT_EQ(four.GetCurrentLayer()->GetPixel(2, 0), 7);
+    EXPECT_EQ(std::vector<uint8_t>(four.GetCurrentLayer()->GetPixels(), four.GetCurrentLayer()->GetPixels() + 3),
+              Row({3, 12, 7}));
     // All 16 entries come from the file; the rest stay as created.
     EXPECT_EQ(four.GetCurrentPalette()->GetColor(15), (SPaletteColor{15, 30, 240}));
     EXPECT_EQ(four.GetCurrentPalette()->GetColor(16), (SPaletteColor{0, 0, 0}));
@@ -136,27 +129,27 @@ TEST(BmpSerializer, BoundsAColoursUsedCountAboveAPalette)
 
 TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
 {
-    auto refusal = [&](const std::vector<uint8_t>& bytes) {
-        CStippleboxData fresh;
-        const SReadOutcome result = Read(bytes, fresh);
-        EXPECT_FALSE(result.ok);
-        return result.error;
-    };
     const std::vector<uint8_t> row8 = Row({1, 2, 3, 0});
-    EXPECT_EQ(refusal(MakeBmp(40, 3, 1, 24, 0, 0, Row({1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0}))),
-              "この色数のビットマップには対応していません。");
-    EXPECT_EQ(refusal(MakeBmp(40, 3, 1, 2, 0, 4, row8)), "この色数のビットマップには対応していません。");
-    EXPECT_EQ(refusal(MakeBmp(40, 3, -1, 8, 0, 256, row8)), "キャンバスサイズが異常です。");
-    EXPECT_EQ(refusal(MakeBmp(40, 1025, 1, 8, 0, 256, std::vector<uint8_t>(1028))),
-              "キャンバスサイズが大きすぎです。");
-    EXPECT_EQ(refusal(MakeBmp(108, 3, 1, 8, 0, 0, row8)), "この形式のビットマップには対応していません。");
     std::vector<uint8_t> notBitmap = MakeBmp(40, 3, 1, 8, 0, 256, row8);
     notBitmap[1] = 'A';
-    EXPECT_EQ(refusal(notBitmap), "このファイルはビットマップ形式ではありません。");
-    EXPECT_EQ(refusal(MakeBmp(40, 3, 1, 8, 0x12345678, 256, row8)), "カラーテーブルがファイルの範囲外にあります。");
-    EXPECT_EQ(refusal(MakeBmp(40, 3, 2, 8, 0, 256, row8)), "画像データがファイルの範囲外にあります。");
     std::vector<uint8_t> offsetPastEnd = MakeBmp(40, 3, 1, 8, 0, 256, row8);
     StoreDword(&offsetPastEnd[10], 0xFFFFFFF0);
-    EXPECT_EQ(refusal(offsetPastEnd), "画像データがファイルの範囲外にあります。");
-    EXPECT_EQ(refusal({'B', 'M', 0, 0}), "ファイルが途中で終わっています。");
+    const std::pair<std::vector<uint8_t>, const char*> kRefusals[] = {
+        {MakeBmp(40, 3, 1, 24, 0, 0, Row({1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0})), "この色数のビットマップには対応していません。"},
+        {MakeBmp(40, 3, 1, 2, 0, 4, row8), "この色数のビットマップには対応していません。"},
+        {MakeBmp(40, 3, -1, 8, 0, 256, row8), "キャンバスサイズが異常です。"},
+        {MakeBmp(40, 1025, 1, 8, 0, 256, std::vector<uint8_t>(1028)), "キャンバスサイズが大きすぎです。"},
+        {MakeBmp(108, 3, 1, 8, 0, 0, row8), "この形式のビットマップには対応していません。"},
+        {notBitmap, "このファイルはビットマップ形式ではありません。"},
+        {MakeBmp(40, 3, 1, 8, 0x12345678, 256, row8), "カラーテーブルがファイルの範囲外にあります。"},
+        {MakeBmp(40, 3, 2, 8, 0, 256, row8), "画像データがファイルの範囲外にあります。"},
+        {offsetPastEnd, "画像データがファイルの範囲外にあります。"},
+        {{'B', 'M', 0, 0}, "ファイルが途中で終わっています。"},
+    };
+    for (const auto& [bytes, message] : kRefusals) {
+        CStippleboxData data;
+        const SReadOutcome result = Read(bytes, data);
+        EXPECT_FALSE(result.ok) << message;
+        EXPECT_EQ(result.error, message);
+    }
 }
