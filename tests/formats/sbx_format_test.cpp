@@ -6,8 +6,6 @@
 
 #include "formats/sbx_file.h"
 #include "formats/serializer_image_sbx.h"
-#include "formats/serializer_list.h"
-#include "formats/standard_serializers.h"
 #include "formats/stipplebox_chunk_file.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
@@ -287,17 +285,4 @@ TEST_F(SbxFormat, AFailedSaveLeavesTheOldFileAsItWas)
 
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_EQ(m_directory.GetEntryCount(), 1u) << "the temporary files are removed";
-}
-
-TEST(StandardSerializers, TheNativeFormatComesFirstForBothDirections)
-{
-    CSerializerList list;
-    AddStandardSerializers(list);
-    auto* native = dynamic_cast<CSerializerImageSbx*>(list.GetAt(0));
-    ASSERT_NE(native, nullptr);
-    EXPECT_EQ(list.BuildSaveFilter().substr(0, 32), "sbx - Stipple Box 2形式|*.sbx|");
-    EXPECT_EQ(native->GetFlags(), 3u);
-    EXPECT_EQ(native->GetStoreFlags(), 5u);
-    EXPECT_EQ(list.Find("/pictures/cat.SBX", 1), native);
-    EXPECT_EQ(list.Find("/pictures/cat.sbx", 2), native);
 }

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "formats/serializer_image_bmp.h"
+#include "formats/serializer_image_dpx.h"
+#include "formats/serializer_image_gif.h"
+#include "formats/serializer_image_png.h"
+#include "formats/serializer_image_sbx.h"
 #include "formats/serializer_list.h"
+#include "formats/standard_serializers.h"
+#include "model/stipplebox_data.h"
 #include "platform/headless_file_dialog.h"
 #include "support/headless_message_box_scope.h"
+#include "support/scratch_directory.h"
 
 namespace {
 
@@ -16,12 +24,9 @@ public:
     uint32_t GetFlags() const override { return m_flags; }
     bool GetFormat(int index, std::string& label, std::string& extension) const override
     {
-        if (index != 0) {
-            return false;
-        }
         label = m_label;
         extension = m_extension;
-        return true;
+        return index == 0;
     }
     std::string nextError;  // stored by the next failing operation, if any
 
@@ -46,24 +51,11 @@ private:
 CSerializerList MakeFiveFormats()
 {
     CSerializerList list;
-    list.AddTail(std::make_unique<CNamedFormat>("sbx - Stipple Box 2形式", ".sbx", 3));
-    list.AddTail(std::make_unique<CNamedFormat>("PNG - Portable Network Graphics", ".png", 3));
-    list.AddTail(std::make_unique<CNamedFormat>("GIF - Graphics Interchange Format", ".gif", 3));
-    list.AddTail(std::make_unique<CNamedFormat>("BMP - ビットマップ", ".bmp", 3));
-    list.AddTail(std::make_unique<CNamedFormat>("DPX - Pelmark標準イメージ", ".dpx", 3));
+    for (const char* extension : {".sbx", ".png", ".gif", ".bmp", ".dpx"}) {
+        list.AddTail(std::make_unique<CNamedFormat>(std::string("label ") + extension, extension, 3));
+    }
     return list;
 }
-
-// Installs a scripted file dialog for one test.
-class FileDialogScope {
-public:
-    FileDialogScope() : m_previous(&GetFileDialog()) { SetFileDialog(&dialog); }
-    ~FileDialogScope() { SetFileDialog(m_previous); }
-    CHeadlessFileDialog dialog;
-
-private:
-    IFileDialog* m_previous;
-};
 
 }  // namespace
 
@@ -88,27 +80,21 @@ TEST(SerializerRegistry, FindSkipsFormatsThatLackADirection)
     EXPECT_EQ(list.BuildSaveFilter(), "both|*.img||");
 }
 
-TEST(SerializerRegistry, TheOpenFilterListsAllFormatsFirstAndEndsInTwoBars)
-{
-    EXPECT_EQ(MakeFiveFormats().BuildOpenFilter(),
-              "全ての画像形式|*.sbx;*.png;*.gif;*.bmp;*.dpx|"
-              "sbx - Stipple Box 2形式|*.sbx|PNG - Portable Network Graphics|*.png|"
-              "GIF - Graphics Interchange Format|*.gif|BMP - ビットマップ|*.bmp|DPX - Pelmark標準イメージ|*.dpx||");
-}
-
 TEST(SerializerRegistry, DialogsAreAskedWithTheirFiltersAndPreselection)
 {
     const CSerializerList list = MakeFiveFormats();
-    FileDialogScope scope;
-    scope.dialog.QueueAnswer(std::filesystem::path("/pictures/b.png"));
-    scope.dialog.QueueAnswer(std::nullopt);
-    scope.dialog.QueueAnswer(std::filesystem::path("/pictures/c.bmp"));
-
+    CHeadlessFileDialog dialog;
+    IFileDialog* previous = &GetFileDialog();
+    SetFileDialog(&dialog);
+    dialog.QueueAnswer(std::filesystem::path("/pictures/b.png"));
+    dialog.QueueAnswer(std::nullopt);
+    dialog.QueueAnswer(std::filesystem::path("/pictures/c.bmp"));
     EXPECT_EQ(list.GetSavePath("/pictures/a.gif"), std::filesystem::path("/pictures/b.png"));
     EXPECT_EQ(list.GetOpenPath(), std::filesystem::path());
     EXPECT_EQ(list.GetSavePath(""), std::filesystem::path("/pictures/c.bmp"));
+    SetFileDialog(previous);
 
-    const auto& requests = scope.dialog.GetRequests();
+    const auto& requests = dialog.GetRequests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0].kind, SFileDialogRequest::Kind::Save);
     EXPECT_EQ(requests[0].selectedFilter, 3);
@@ -124,22 +110,25 @@ TEST(SerializerRegistry, DialogsAreAskedWithTheirFiltersAndPreselection)
 
 TEST(SerializerRegistry, CheckCanvasSizeTestsTooLargeBeforeInvalid)
 {
-    std::string error;
-    EXPECT_FALSE(CSerializerImage::CheckCanvasSize(1025, 0, &error));
-    EXPECT_EQ(error, "キャンバスサイズが大きすぎです。");
-    EXPECT_FALSE(CSerializerImage::CheckCanvasSize(0, 5, &error));
-    EXPECT_EQ(error, "キャンバスサイズが異常です。");
+    const struct {
+        int width, height;
+        const char* error;
+    } kCases[] = {
+        {1025, 0, "キャンバスサイズが大きすぎです。"}, {0, 5, "キャンバスサイズが異常です。"},
+        {5, -64, "キャンバスサイズが異常です。"}, {1024, 1024, ""}, {1, 1, ""},
+    };
+    for (const auto& c : kCases) {
+        std::string error;
+        EXPECT_EQ(CSerializerImage::CheckCanvasSize(c.width, c.height, &error), *c.error == 0) << c.width;
+        EXPECT_EQ(error, c.error) << c.width << " x " << c.height;
+    }
     EXPECT_FALSE(CSerializerImage::CheckCanvasSize(5, -64, nullptr));
-    error.clear();
-    EXPECT_TRUE(CSerializerImage::CheckCanvasSize(1024, 1024, &error));
-    EXPECT_TRUE(CSerializerImage::CheckCanvasSize(1, 1, &error));
-    EXPECT_EQ(error, "");
 }
 
 TEST(SerializerRegistry, ShowErrorAppendsTheDetailOnceAndFallsBackToTheGenericText)
 {
     CHeadlessMessageBoxScope boxes;
-    CNamedFormat format("BMP - ビットマップ", ".bmp", 3);
+    CNamedFormat format("BMP", ".bmp", 3);
     format.nextError = "ファイルのオープンに失敗しました。\n\n/tmp/a.bmp";
     EXPECT_FALSE(format.Read("/tmp/a.bmp", nullptr, true));
     format.ShowError("/tmp/a.bmp");
@@ -158,4 +147,59 @@ TEST(SerializerRegistry, ShowErrorAppendsTheDetailOnceAndFallsBackToTheGenericTe
     EXPECT_EQ(records[2].text, "エラーが発生しました。\n\n/tmp/c.bmp");
     EXPECT_EQ(records[3].text, "エラーが発生しました。");
     EXPECT_EQ(records[3].buttons, MessageBoxButtons::Ok);
+}
+
+// Their labels and extensions are checked through the standard list's filters.
+TEST(ImageFormats, EachSaysWhatItKeepsAndReportsItsOpenFailures)
+{
+    const struct {
+        std::unique_ptr<CSerializerImage> serializer;
+        const char* extension;
+        uint32_t storeFlags;
+        const char* readOpenError;
+        const char* writeOpenError;
+    } kFormats[] = {
+        {std::make_unique<CSerializerImagePng>(), ".png", 2, "ファイルのオープンに失敗", "ファイルをオープン出来ませんでした。"},
+        {std::make_unique<CSerializerImageGif>(), ".gif", 2, "ファイルのオープンに失敗しました。",
+         "ファイルのオープンに失敗しました。"},
+        {std::make_unique<CSerializerImageBmp>(), ".bmp", 0, "ファイルのオープンに失敗しました。", "ファイルを開けませんでした。"},
+        {std::make_unique<CSerializerImageDpx>(), ".dpx", 1, "ファイルのオープンに失敗しました。",
+         "ファイルのオープンに失敗しました。"},
+    };
+    CScratchDirectory folder;
+    CStippleboxData picture;
+    picture.Create(2, 2);
+    for (const auto& format : kFormats) {
+        SCOPED_TRACE(format.extension);
+        EXPECT_EQ(format.serializer->GetFlags(), 3u);
+        EXPECT_EQ(format.serializer->GetStoreFlags(), format.storeFlags);
+        const std::string extension = format.extension;
+        CStippleboxData data;
+        EXPECT_FALSE(format.serializer->Read(folder / ("none" + extension), &data, true));
+        EXPECT_EQ(format.serializer->GetErrorText(), format.readOpenError);
+        EXPECT_FALSE(format.serializer->Write(folder / "none" / ("a" + extension), &picture));
+        EXPECT_EQ(format.serializer->GetErrorText(), format.writeOpenError);
+        // A later success starts with an empty text.
+        ASSERT_TRUE(format.serializer->Write(folder / ("a" + extension), &picture));
+        EXPECT_EQ(format.serializer->GetErrorText(), "");
+        EXPECT_TRUE(format.serializer->Read(folder / ("a" + extension), &data, true));
+    }
+}
+
+TEST(ImageFormats, TheStandardListOffersAllFiveNativeFirst)
+{
+    CSerializerList list;
+    AddStandardSerializers(list);
+    ASSERT_EQ(list.GetCount(), 5);
+    EXPECT_EQ(list.BuildOpenFilter(),
+              "全ての画像形式|*.sbx;*.png;*.gif;*.bmp;*.dpx|"
+              "sbx - Stipple Box 2形式|*.sbx|PNG - Portable Network Graphics|*.png|"
+              "GIF - Graphics Interchange Format|*.gif|BMP - ビットマップ|*.bmp|DPX - Pelmark標準イメージ|*.dpx||");
+    EXPECT_EQ(list.BuildSaveFilter(),
+              "sbx - Stipple Box 2形式|*.sbx|PNG - Portable Network Graphics|*.png|"
+              "GIF - Graphics Interchange Format|*.gif|BMP - ビットマップ|*.bmp|DPX - Pelmark標準イメージ|*.dpx||");
+    auto* native = dynamic_cast<CSerializerImageSbx*>(list.GetAt(0));
+    ASSERT_NE(native, nullptr);
+    EXPECT_EQ(native->GetFlags(), 3u);
+    EXPECT_EQ(native->GetStoreFlags(), 5u);
 }
