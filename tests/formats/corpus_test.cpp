@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <nettle/sha2.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -110,12 +109,7 @@ std::unique_ptr<CSerializerImage> SerializerFor(const std::string& path)
     return std::make_unique<CSerializerImageBmp>();
 }
 
-struct SOutcome {
-    bool loaded = false;
-    std::string message;
-};
-
-SOutcome ReadEntry(const SEntry& entry, CStippleboxData& data)
+SReadOutcome ReadEntry(const SEntry& entry, CStippleboxData& data)
 {
     std::unique_ptr<CSerializerImage> serializer = SerializerFor(entry.path);
     try {
@@ -137,9 +131,7 @@ std::string IndexHash(const CStippleboxData& data)
     sha256_digest(&context, sizeof digest, digest);
     std::string hex;
     for (const uint8_t byte : digest) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02x", byte);
-        hex += digits;
+        hex += {"0123456789abcdef"[byte >> 4], "0123456789abcdef"[byte & 15]};
     }
     return hex;
 }
@@ -155,14 +147,14 @@ TEST(Corpus, EveryFileGivesItsListedOutcome)
     for (const SEntry& entry : entries) {
         SCOPED_TRACE(entry.path);
         CStippleboxData data;
-        const SOutcome outcome = ReadEntry(entry, data);
+        const SReadOutcome outcome = ReadEntry(entry, data);
         if (entry.expected == "refuse") {
-            EXPECT_FALSE(outcome.loaded);
+            EXPECT_FALSE(outcome.ok);
         } else if (entry.expected == "load") {
-            EXPECT_TRUE(outcome.loaded) << outcome.message;
+            EXPECT_TRUE(outcome.ok) << outcome.error;
         }
-        if (!outcome.loaded) {
-            EXPECT_FALSE(outcome.message.empty()) << "refused without a message";
+        if (!outcome.ok) {
+            EXPECT_FALSE(outcome.error.empty()) << "refused without a message";
             ++refusals;
             continue;
         }
