@@ -1,68 +1,20 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "support/headless_message_box_scope.h"
 #include "platform/exceptions.h"
 #include "platform/file.h"
-
-namespace {
+#include "support/headless_message_box_scope.h"
+#include "support/scratch_directory.h"
 
 namespace fs = std::filesystem;
 
-class DiskFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_directory = fs::temp_directory_path() /
-                      ("stipplebox-file-test-" + std::to_string(::getpid()) + "-" +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_directory);
-        fs::create_directories(m_directory);
-    }
-    void TearDown() override
-    {
-        fs::permissions(m_directory, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_directory);
-    }
-
-    static std::string Contents(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void Put(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    size_t EntryCount() const { return static_cast<size_t>(std::distance(fs::directory_iterator(m_directory), {})); }
-
-    fs::path m_directory;
-};
-
-}  // namespace
-
-TEST_F(DiskFile, WritesBecomeTheFileOnlyWhenCommitted)
+TEST(DiskFile, WritesReachTheTargetOnlyOnCommitAndAnAbandonedWriteLeavesNothing)
 {
-    const fs::path target = m_directory / "picture.sbx";
-    Put(target, "old contents");
-    {
-        CFile file;
-        ASSERT_TRUE(file.Open(target, CFile::OpenMode::Write));
-        file.Write("new", 3);
-        EXPECT_EQ(Contents(target), "old contents") << "nothing reaches the target before the commit";
-        file.Commit();
-    }
-    EXPECT_EQ(Contents(target), "new");
-    EXPECT_EQ(EntryCount(), 1u) << "no temporary file is left behind";
-}
-
-TEST_F(DiskFile, AnAbandonedWriteLeavesTheOldFileAndNoLeftovers)
-{
-    const fs::path target = m_directory / "picture.sbx";
-    Put(target, "keep me");
+    CScratchDirectory directory;
+    const fs::path target = directory / "picture.sbx";
+    WriteFileBytes(target, "keep me");
     try {
         CFile file;
         ASSERT_TRUE(file.Open(target, CFile::OpenMode::Write));
@@ -70,39 +22,52 @@ TEST_F(DiskFile, AnAbandonedWriteLeavesTheOldFileAndNoLeftovers)
         throw CFileException(CFileException::Cause::DiskFull, target);
     } catch (const CFileException&) {
     }
-    EXPECT_EQ(Contents(target), "keep me");
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(ReadFileBytes(target), "keep me");
+    EXPECT_EQ(directory.GetEntryCount(), 1u) << "no temporary file is left behind";
+
+    // Over an old file and as a new one.
+    for (const fs::path& path : {target, directory / "new.png"}) {
+        SCOPED_TRACE(path);
+        const bool existed = fs::exists(path);
+        CFile file;
+        ASSERT_TRUE(file.Open(path, CFile::OpenMode::Write));
+        file.Write("new", 3);
+        EXPECT_EQ(fs::exists(path), existed);
+        EXPECT_EQ(ReadFileBytes(path), existed ? "keep me" : "") << "nothing reaches the target before the commit";
+        file.Commit();
+        EXPECT_EQ(ReadFileBytes(path), "new");
+        EXPECT_TRUE((fs::status(path).permissions() & fs::perms::owner_read) != fs::perms::none);
+    }
+    EXPECT_EQ(directory.GetEntryCount(), 2u);
 }
 
-TEST_F(DiskFile, ANewFileIsCreatedOnCommitWithOrdinaryPermissions)
+TEST(DiskFile, OpeningFailsCleanlyWithTheOsReasonAndAReaderLocksTheFile)
 {
-    const fs::path target = m_directory / "new.png";
-    CFile file;
-    ASSERT_TRUE(file.Open(target, CFile::OpenMode::Write));
-    EXPECT_FALSE(fs::exists(target));
-    file.Write("x", 1);
-    file.Commit();
-    EXPECT_EQ(Contents(target), "x");
-    EXPECT_TRUE((fs::status(target).permissions() & fs::perms::owner_read) != fs::perms::none);
-}
-
-TEST_F(DiskFile, OpeningFailsCleanlyWithTheOsReason)
-{
+    CScratchDirectory directory;
     CFile file;
     int error = 0;
-    EXPECT_FALSE(file.Open(m_directory / "missing.sbx", CFile::OpenMode::Read, &error));
+    EXPECT_FALSE(file.Open(directory / "missing.sbx", CFile::OpenMode::Read, &error));
     EXPECT_EQ(error, ENOENT);
     EXPECT_FALSE(file.IsOpen());
-    EXPECT_FALSE(file.Open(m_directory / "no-such-folder" / "x.sbx", CFile::OpenMode::Write, &error));
+    EXPECT_FALSE(file.Open(directory / "no-such-folder" / "x.sbx", CFile::OpenMode::Write, &error));
     EXPECT_EQ(CFileException::CauseFromErrno(error), CFileException::Cause::FileNotFound);
+
+    const fs::path path = directory / "locked.sbx";
+    WriteFileBytes(path, "data");
+    CFile first;
+    ASSERT_TRUE(first.Open(path, CFile::OpenMode::Read));
+    EXPECT_FALSE(file.Open(path, CFile::OpenMode::Read, &error));
+    EXPECT_EQ(CFileException::CauseFromErrno(error), CFileException::Cause::SharingViolation);
+    first.Close();
+    EXPECT_TRUE(file.Open(path, CFile::OpenMode::Read));
 }
 
-TEST_F(DiskFile, ReadsSeeksAndLengthsBehaveLikeAFile)
+TEST(DiskFile, ReadsSeeksAndLengthsBehaveLikeAFile)
 {
-    const fs::path path = m_directory / "data.bin";
-    Put(path, "0123456789");
+    CScratchDirectory directory;
+    WriteFileBytes(directory / "data.bin", "0123456789");
     CFile file;
-    ASSERT_TRUE(file.Open(path, CFile::OpenMode::Read));
+    ASSERT_TRUE(file.Open(directory / "data.bin", CFile::OpenMode::Read));
     EXPECT_EQ(file.GetLength(), 10u);
     char buffer[8] = {};
     EXPECT_EQ(file.Read(buffer, 4), 4u);
@@ -111,20 +76,6 @@ TEST_F(DiskFile, ReadsSeeksAndLengthsBehaveLikeAFile)
     EXPECT_EQ(file.Read(buffer, 8), 2u) << "a read at the end returns what is left";
     EXPECT_EQ(file.GetPosition(), 10u);
     EXPECT_THROW(file.Seek(-1, CFile::SeekOrigin::Begin), CFileException);
-}
-
-TEST_F(DiskFile, AFileBeingReadIsNotSharedWithAnotherReader)
-{
-    const fs::path path = m_directory / "locked.sbx";
-    Put(path, "data");
-    CFile first;
-    ASSERT_TRUE(first.Open(path, CFile::OpenMode::Read));
-    CFile second;
-    int error = 0;
-    EXPECT_FALSE(second.Open(path, CFile::OpenMode::Read, &error));
-    EXPECT_EQ(CFileException::CauseFromErrno(error), CFileException::Cause::SharingViolation);
-    first.Close();
-    EXPECT_TRUE(second.Open(path, CFile::OpenMode::Read));
 }
 
 TEST(MemFile, GrowsAsWrittenAndGivesItsBufferUp)
@@ -145,6 +96,8 @@ TEST(MemFile, AnAttachedBlockIsReadInPlaceAndNeverGrown)
 {
     std::vector<uint8_t> block = {1, 2, 3, 4};
     CMemFile file(block);
+    EXPECT_EQ(file.Read(nullptr, 0), 0u) << "an empty read needs no buffer";
+    EXPECT_EQ(file.GetPosition(), 0u);
     uint8_t byte = 0;
     file.Seek(3, CFile::SeekOrigin::Begin);
     EXPECT_EQ(file.Read(&byte, 1), 1u);
@@ -162,20 +115,11 @@ TEST(MemFile, AnAttachedBlockIsReadInPlaceAndNeverGrown)
 TEST(Exceptions, ReportErrorShowsTheExceptionsOwnText)
 {
     CHeadlessMessageBoxScope boxes;
-    const CFileException error(CFileException::Cause::EndOfFile, "/tmp/cat.sbx");
-    error.ReportError();
+    CFileException(CFileException::Cause::EndOfFile, "/tmp/cat.sbx").ReportError();
     CMemoryException().ReportError();
     ASSERT_EQ(boxes->GetRecords().size(), 2u);
     EXPECT_NE(boxes->GetRecords()[0].text.find("/tmp/cat.sbx"), std::string::npos);
     EXPECT_EQ(boxes->GetRecords()[0].buttons, MessageBoxButtons::Ok);
     EXPECT_EQ(boxes->GetRecords()[1].text, "メモリが不足しています。");
     EXPECT_STREQ(CDataFormatException("壊れています。").what(), "壊れています。");
-}
-
-TEST(MemFile, AnEmptyReadNeedsNoBuffer)
-{
-    std::vector<uint8_t> block = {1, 2, 3};
-    CMemFile file(block);
-    EXPECT_EQ(file.Read(nullptr, 0), 0u);
-    EXPECT_EQ(file.GetPosition(), 0u);
 }
