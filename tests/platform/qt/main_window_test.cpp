@@ -15,6 +15,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_window_host.h"
 #include "support/headless_message_box_scope.h"
+#include "support/main_dialog_fixture.h"
 #include "support/scratch_directory.h"
 
 namespace {
@@ -164,10 +165,7 @@ TEST_F(MainWindow, MenusAskTheDialogForTheirStatesBeforeTheyShow)
 
 TEST_F(MainWindow, ClosingTheWindowIsExitWithItsQuestion)
 {
-    struct SChange final : CCommand {
-        bool Execute() override { return true; }
-    };
-    dialog.GetCommandManager().Execute(std::make_unique<SChange>(), true);
+    dialog.GetCommandManager().Execute(std::make_unique<CChange>(), true);
     messages->QueueAnswer(MessageBoxAnswer::Cancel);
     window.close();
     EXPECT_TRUE(window.isVisible());
@@ -183,10 +181,7 @@ TEST_F(MainWindow, ALineDrawnWithTheMouseIsOneStepToUndoAndRedoFromTheMenu)
 {
     byId.at(kCmdZoom4)->trigger();
     byId.at(kCmdToolLine)->trigger();
-    SendMouse(QEvent::MouseButtonPress, At(10, 20));
-    SendMouse(QEvent::MouseMove, At(30, 25));
-    SendMouse(QEvent::MouseMove, At(40, 30));
-    SendMouse(QEvent::MouseButtonRelease, At(40, 30));
+    Drag({At(10, 20), At(30, 25), At(40, 30)});
 
     const CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
     const uint8_t ink = dialog.GetDocument()->GetDrawingColor();

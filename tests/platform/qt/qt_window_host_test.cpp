@@ -46,7 +46,7 @@ void Send(QWidget& widget, QEvent::Type type, QPoint point, Qt::KeyboardModifier
 
 }  // namespace
 
-TEST(QtWindowHost, ShowsTheBottomUpBackBufferTheRightWayRound)
+TEST(QtWindowHost, ShowsTheBackBufferTheRightWayRoundAndForwardsTheLeftButtonWithCapture)
 {
     CProbeWindow window;
     CQtWindowHost host(window);
@@ -54,17 +54,11 @@ TEST(QtWindowHost, ShowsTheBottomUpBackBufferTheRightWayRound)
     host.show();
     QApplication::processEvents();
     const QImage shown = host.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(5, 0), QColor(255, 0, 0)) << "the top row is on top";
+    EXPECT_EQ(shown.pixelColor(5, 0), QColor(255, 0, 0)) << "the bottom-up buffer's top row is on top";
     EXPECT_EQ(shown.pixelColor(0, 5), QColor(0, 0, 255));
     EXPECT_EQ(shown.pixelColor(5, 9), QColor(255, 255, 255));
     EXPECT_EQ(window.log.front(), "size 20x10");
-}
 
-TEST(QtWindowHost, ForwardsTheLeftButtonAndReportsTheEndOfTheCapture)
-{
-    CProbeWindow window;
-    CQtWindowHost host(window);
-    host.resize(20, 10);
     window.log.clear();
     Send(host, QEvent::MouseButtonPress, {3, 4}, Qt::ShiftModifier);
     EXPECT_TRUE(host.HasCapture());
