@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bars/command_ids.h"
+#include "commands/command_image_selection.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "support/editor_fixture.h"
@@ -11,6 +12,7 @@ class EditRoutes : public CEditorTest {
 protected:
     std::optional<bool> Enabled(unsigned id) { return Update(id).GetEnabled(); }
     std::optional<bool> Checked(unsigned id) { return Update(id).GetChecked(); }
+    const CStippleboxImageSelection& Selection() { return CurrentLayer().GetSelection(); }
 };
 
 }  // namespace
@@ -85,4 +87,75 @@ TEST_F(EditRoutes, DelayUnitItemsCheckTheDocumentsUnit)
     for (unsigned id = kCmdDelayUnitFirst; id <= kCmdDelayUnitLast; ++id) {
         EXPECT_EQ(Checked(id), id == kCmdDelayUnitFirst + 6) << id;
     }
+}
+
+TEST_F(EditRoutes, SelectAllThenDropWithTheTransparentOption)
+{
+    EXPECT_EQ(Enabled(kCmdSelectNone), false);
+    EXPECT_EQ(Checked(kCmdTransparentSelection), false);
+    Command(kCmdSelectAll);
+    EXPECT_EQ(Selection().GetRect(), (CRect{0, 0, 64, 64}));
+    EXPECT_EQ(UndoText(), "元に戻す:範囲選択");
+    EXPECT_EQ(Enabled(kCmdSelectNone), true);
+    Command(kCmdSelectNone);
+    EXPECT_FALSE(Selection().HasMask());
+    EXPECT_EQ(UndoText(), "元に戻す:範囲解除");
+
+    // A selection of background nudged over a 9 covers it; dropped with the
+    // option on, its background lets the 9 show again.
+    CStippleboxLayer& layer = CurrentLayer();
+    const uint8_t background = Document().GetBackgroundColor();
+    layer.SetPixel(2, 0, 9);
+    Command(kCmdTransparentSelection);
+    EXPECT_EQ(Checked(kCmdTransparentSelection), true);
+    dialog.GetCommandManager().Execute(std::make_unique<CCommandImageSelectionNew>(CRect{0, 0, 2, 1}), true);
+    Command(kCmdScrollRight);
+    Command(kCmdScrollRight);
+    EXPECT_EQ(layer.GetPixel(2, 0), background);
+    Command(kCmdSelectNone);
+    EXPECT_EQ(layer.GetPixel(2, 0), 9);
+    Command(kCmdUndo);
+    EXPECT_EQ(layer.GetPixel(2, 0), background);
+    Command(kCmdTransparentSelection);
+    Command(kCmdSelectNone);
+    EXPECT_EQ(layer.GetPixel(2, 0), background) << "with the option off the selection covers what it lies on";
+}
+
+TEST_F(EditRoutes, ScrollCommandsMoveTheViewAQuarterOrASelectionOnePixelAsAnUndoableStep)
+{
+    CImageEditWnd& view = dialog.GetImageEditWnd();
+    view.OnSize(400, 300);
+    dialog.SetZoom(8);  // a view of 50 × 38 image pixels
+    const CPoint start = view.GetScrollPosition();
+    Command(kCmdScrollRight);
+    Command(kCmdScrollDown);
+    const CPoint scrolled{start.x + 12, start.y + 9};
+    EXPECT_EQ(view.GetScrollPosition(), scrolled);
+
+    Command(kCmdSelectAll);
+    Command(kCmdScrollLeft);
+    Command(kCmdScrollDown);
+    EXPECT_EQ(Selection().GetRect(), (CRect{-1, 1, 63, 65}));
+    EXPECT_EQ(view.GetScrollPosition(), scrolled) << "the view stays";
+    EXPECT_EQ(UndoText(), "元に戻す:範囲移動");
+    Command(kCmdUndo);
+    EXPECT_EQ(Selection().GetRect(), (CRect{-1, 0, 63, 64}));
+    for (const unsigned id : {kCmdScrollLeft, kCmdScrollRight, kCmdScrollUp, kCmdScrollDown}) {
+        EXPECT_EQ(Enabled(id), true) << id;
+    }
+}
+
+TEST_F(EditRoutes, TheColourMaskIsClearedAndInvertedOutsideTheHistory)
+{
+    CStippleboxPalette& palette = *Document().GetCurrentPalette();
+    palette.SetMasked(3, true);
+    for (const bool inverted : {true, false}) {
+        Command(kCmdColorMaskInvert);
+        EXPECT_EQ(palette.IsMasked(3), !inverted);
+        EXPECT_EQ(palette.IsMasked(200), inverted);
+    }
+    Command(kCmdColorMaskClear);
+    EXPECT_FALSE(palette.IsMasked(3));
+    EXPECT_EQ(Enabled(kCmdUndo), false);
+    EXPECT_FALSE(dialog.GetCommandManager().IsModified());
 }

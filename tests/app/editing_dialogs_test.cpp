@@ -1,27 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "app/delay_all_dlg.h"
-#include "app/general_dlg.h"
-#include "app/grid_dlg.h"
-#include "app/image_resize_dlg.h"
-#include "app/image_rotate_dlg.h"
-#include "app/image_scaling_dlg.h"
 #include "bars/command_ids.h"
-#include "commands/command_image_effects.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "support/editor_fixture.h"
-#include "support/scratch_directory.h"
 #include "tools/tool_options.h"
 
-namespace {
-
-class EditingDialogs : public CEditorTest {
-protected:
-    std::filesystem::path Settings(const std::string& name) { return settings / "IniFiles" / name; }
-};
-
-}  // namespace
+using EditingDialogs = CEditorTest;
 
 TEST(ImageRotateDialog, TheAngleIsTheLeadingDecimalNumberTurnedRightByNegation)
 {
@@ -109,7 +94,7 @@ TEST_F(EditingDialogs, RotationAndScalingRememberTheirChoicesAndScaleTheSelectio
     };
     Command(kCmdRotate);
     EXPECT_EQ(UndoText(), "元に戻す:回転");
-    EXPECT_NE(ReadFileBytes(Settings("Dialog/ImageRotate.ini")).find("Dir=1"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(settings / "IniFiles/Dialog/ImageRotate.ini").find("Dir=1"), std::string::npos);
     dialogs.rotate = [](CImageRotateDlg& form) { EXPECT_EQ(form.GetDirection(), CImageRotateDlg::kRight); };
     Command(kCmdRotate);
 
@@ -121,7 +106,7 @@ TEST_F(EditingDialogs, RotationAndScalingRememberTheirChoicesAndScaleTheSelectio
     };
     Command(kCmdScaling);
     EXPECT_EQ(CurrentLayer().GetSelection().GetRect(), (CRect{0, 0, 64, 32}));
-    EXPECT_NE(ReadFileBytes(Settings("Dialog/ImageScaling.ini")).find("SaveRatio=1"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(settings / "IniFiles/Dialog/ImageScaling.ini").find("SaveRatio=1"), std::string::npos);
 }
 
 TEST_F(EditingDialogs, DelayForAllSetsTheUnitChosenAndEveryLayersDelay)

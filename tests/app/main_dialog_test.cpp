@@ -1,27 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-#include <optional>
-
-#include "app/modal_dialogs.h"
 #include "app/new_document_dlg.h"
 #include "app/size_presets.h"
-#include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "model/layer_cache.h"
-#include "model/stipplebox_accessor.h"
 #include "model/stipplebox_data.h"
-#include "platform/headless_file_dialog.h"
-#include "platform/recording_cmd_ui.h"
 #include "support/main_dialog_fixture.h"
-#include "support/scratch_directory.h"
 
-namespace {
-
-class MainDialog : public CMainDialogTest {};
-
-}  // namespace
+using MainDialog = CMainDialogTest;
 
 TEST_F(MainDialog, StartsUntitledAndAsksBeforeDiscardingOnlyAChangedDocument)
 {
@@ -203,17 +189,6 @@ TEST_F(MainDialog, ViewCommandsFollowTheCanvasAndItemsOfFeaturesNotOfferedAreDis
     EXPECT_EQ(Update(kCmdOnionSkin).GetChecked(), true);
 }
 
-TEST_F(MainDialog, ScrollCommandsMoveAQuarterOfTheView)
-{
-    CImageEditWnd& canvas = dialog.GetImageEditWnd();
-    canvas.OnSize(400, 300);
-    dialog.SetZoom(8);  // a view of 50 × 38 image pixels
-    const CPoint start = canvas.GetScrollPosition();
-    dialog.OnCommand(kCmdScrollRight);
-    dialog.OnCommand(kCmdScrollUp);
-    EXPECT_EQ(canvas.GetScrollPosition(), (CPoint{start.x + 12, start.y - 9}));
-}
-
 TEST_F(MainDialog, PopupMenusOpenBelowAButtonInTheUpperHalfAndAboveOneInTheLower)
 {
     host.source = {10, 20, 40, 50};
@@ -250,15 +225,6 @@ TEST(NewDocumentDialog, PresetsAndStoredValuesStayWithinTheCanvasLimits)
     EXPECT_EQ(dialog.GetBackground(), ENewDocumentBackground::White);
     EXPECT_EQ(dialog.GetPalette(), ENewDocumentPalette::Greyscale);
     EXPECT_EQ(ReadFileBytes(directory / "New.ini"), "[General]\nBG=0\nHeight=1\nPalette=2\nWidth=1024\n\n");
-}
-
-TEST_F(MainDialog, CommandsReachTheDocumentCanvasAndDialogThroughTheContext)
-{
-    EXPECT_EQ(CStippleboxAccessor::GetData(), dialog.GetDocument());
-    EXPECT_EQ(CStippleboxAccessor::GetImageEditWnd(), &dialog.GetImageEditWnd());
-    EXPECT_EQ(CStippleboxAccessor::GetMainDialog(), &dialog);
-    EXPECT_TRUE(CStippleboxAccessor::GetMainDialog()->ExecuteCommand(std::make_unique<CChange>()));
-    EXPECT_TRUE(dialog.GetCommandManager().IsModified());
 }
 
 TEST_F(MainDialog, RefreshOperationsRebuildWhatTheChangeAffects)

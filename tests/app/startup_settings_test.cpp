@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/grid_profile.h"
+#include "app/new_document.h"
 #include "app/stipplebox_app.h"
+#include "model/stipplebox_data.h"
 #include "platform/settings_directory.h"
 #include "support/scratch_directory.h"
 
@@ -31,4 +35,44 @@ TEST(StartupSettings, GridSettingsComeFromTheirFileAndKeepPositiveIntervals)
     EXPECT_EQ(grid.intervalGridMinZoom, 4);
     EXPECT_EQ(grid.interval, (CSize{8, 1}));
     EXPECT_FALSE((SImageGrid{1, 1, {16, 16}}.DrawsPixelGrid(1))) << "a pixel grid would hide the picture at zoom 1";
+}
+
+TEST(NewDocument, TheStartupDocumentIsWhite64By64OnTheDefaultPalette)
+{
+    auto document = CreateStartupDocument();
+    ASSERT_EQ(document->GetCanvasSize(), (CSize{64, 64}));
+    EXPECT_EQ(document->GetDrawingColor(), 0);
+    EXPECT_EQ(document->GetBackgroundColor(), 159);
+    const uint8_t* pixels = document->GetCurrentLayer()->GetPixels();
+    EXPECT_TRUE(std::all_of(pixels, pixels + 64 * 64, [](uint8_t pixel) { return pixel == 159; }));
+    const std::pair<int, SPaletteColor> entries[] = {{1, {0x00, 0x20, 0x84}},   {159, {0xFF, 0xFF, 0xFF}},
+                                                     {160, {0xFF, 0xFF, 0xFF}}, {207, {0x21, 0x38, 0x29}},
+                                                     {208, {0, 0, 0}},          {255, {0xFF, 0xFF, 0xFF}}};
+    for (const auto& [index, color] : entries) {
+        EXPECT_EQ(document->GetCurrentPalette()->GetColor(index), color) << index;
+    }
+}
+
+TEST(NewDocument, PaletteAndBackgroundChoicesPickTheirEntries)
+{
+    using P = ENewDocumentPalette;
+    using B = ENewDocumentBackground;
+    const struct {
+        P palette;
+        B background;
+        uint8_t backgroundIndex;
+        int entry;
+        SPaletteColor color;
+    } cases[] = {{P::Greyscale, B::White, 255, 128, {128, 128, 128}},
+                 {P::Second, B::White, 239, 246, {0xF7, 0xFF, 0xFF}},
+                 {P::Second, B::Black, 0, 246, {0xF7, 0xFF, 0xFF}},
+                 {P::AllBlack, B::EntryZero, 0, 200, {0, 0, 0}}};
+    for (const auto& row : cases) {
+        SCOPED_TRACE(testing::Message() << int(row.palette) << "/" << int(row.background));
+        auto document = CreateNewDocument(320, 240, row.palette, row.background);
+        EXPECT_EQ(document->GetBackgroundColor(), row.backgroundIndex);
+        EXPECT_EQ(document->GetCurrentLayer()->GetPixel(319, 239), row.backgroundIndex);
+        EXPECT_EQ(document->GetCurrentPalette()->GetColor(row.entry), row.color);
+    }
+    EXPECT_EQ(CreateNewDocument(8, 8, P::AllBlack, B::EntryZero)->GetDrawingColor(), 0);
 }

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "convert/convert_command.h"
 #include "formats/serializer_image_bmp.h"
-#include "formats/serializer_image_dpx.h"
 #include "formats/serializer_image_gif.h"
 #include "formats/serializer_image_png.h"
 #include "formats/serializer_image_sbx.h"
@@ -13,6 +12,7 @@
 #include "formats/standard_serializers.h"
 #include "formats/gif_file.h"
 #include "model/stipplebox_data.h"
+#include "support/editor_fixture.h"
 #include "support/format_test_support.h"
 #include "support/scratch_directory.h"
 
@@ -34,41 +34,39 @@ SRun RunTool(std::vector<std::string> arguments)
     return {status, out.str(), err.str()};
 }
 
-// A three-layer file: the back layer all 1, the middle one 2 on the left
-// half over background colour 0, the front one 3 in the first pixel.
-std::filesystem::path MakeLayeredFile(const CScratchDirectory& folder)
+// The indices of a written file's picture, read back.
+std::vector<uint8_t> ReadPixels(CSerializerImage&& format, const std::filesystem::path& path)
 {
     CStippleboxData data;
-    data.Create(4, 2);
-    CStippleboxLayerPtrArray& layers = *data.GetLayers();
-    layers.NewLayer(1, 4, 2);
-    layers.NewLayer(2, 4, 2);
-    layers[2]->Fill(1);
-    layers[1]->Fill(0);
-    layers[1]->SetPixel(0, 0, 2);
-    layers[1]->SetPixel(1, 0, 2);
-    layers[0]->Fill(0);
-    layers[0]->SetPixel(0, 0, 3);
-    layers[1]->SetVisible(false);
-    layers[0]->GetDelay().SetDelay(40, CDelay::kMillisecondsUnit, false);
-    for (int i = 0; i < 256; ++i) {
-        data.GetCurrentPalette()->SetColor(i, {static_cast<uint8_t>(i), 0, 0});
+    if (!format.Read(path, &data, false)) {
+        ADD_FAILURE() << path << ": " << format.GetErrorText();
+        return {};
     }
-    const std::filesystem::path path = folder / "layers.sbx";
-    CSerializerImageSbx sbx;
-    EXPECT_TRUE(sbx.Write(path, &data));
-    return path;
-}
-
-std::vector<uint8_t> Pixels(const CStippleboxData& data)
-{
     const CStippleboxLayer& layer = *data.GetCurrentLayer();
     return {layer.GetPixels(), layer.GetPixels() + layer.GetWidth() * layer.GetHeight()};
 }
 
+class Convert : public ::testing::Test {
+protected:
+    // A three-layer file, front to back: 3 in the first pixel over background
+    // colour 0; a hidden layer with 2 in the top-left two; all 1.
+    Convert()
+    {
+        auto data = MakeRowsDocument({{"3000", "0000"}, {"2200", "0000"}, {"1111", "1111"}});
+        (*data->GetLayers())[1]->SetVisible(false);
+        (*data->GetLayers())[0]->GetDelay().SetDelay(40, CDelay::kMillisecondsUnit, false);
+        EXPECT_TRUE(CSerializerImageSbx().Write(Path("layers.sbx"), data.get()));
+    }
+    std::string Path(const std::string& name) const { return (folder / name).string(); }
+
+    CScratchDirectory folder;
+    const std::string in = Path("layers.sbx");
+    const std::vector<uint8_t> merged = {3, 2, 1, 1, 1, 1, 1, 1};
+};
+
 }  // namespace
 
-TEST(Convert, HelpAndUsage)
+TEST_F(Convert, HelpAndUsage)
 {
     const SRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
@@ -83,47 +81,36 @@ TEST(Convert, HelpAndUsage)
     EXPECT_EQ(RunTool({}).status, 2);
 }
 
-TEST(Convert, MergesLayersLikeTheEditorAndListsWhatIsLost)
+TEST_F(Convert, MergesLayersLikeTheEditorAndListsWhatIsLost)
 {
-    CScratchDirectory folder;
-    const std::filesystem::path in = MakeLayeredFile(folder);
-    const SRun run = RunTool({in.string(), (folder / "flat.png").string()});
+    const SRun run = RunTool({in, Path("flat.png")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "この形式では一部の情報を保存することができません。\n・レイヤは全て重なった状態で保存されます\n");
-    CSerializerImagePng png;
-    CStippleboxData flat;
-    ASSERT_TRUE(png.Read(folder / "flat.png", &flat, false));
-    EXPECT_EQ(Pixels(flat), (std::vector<uint8_t>{3, 2, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(ReadPixels(CSerializerImagePng(), Path("flat.png")), merged);
 
-    const SRun layered = RunTool({in.string(), (folder / "copy.dpx").string()});
+    const SRun layered = RunTool({in, Path("copy.dpx")});
     EXPECT_EQ(layered.status, 0);
     EXPECT_EQ(layered.err, "");
 }
 
-TEST(Convert, ExportsNumberedLayersAndTheAnimation)
+TEST_F(Convert, ExportsNumberedLayersAndTheAnimation)
 {
-    CScratchDirectory folder;
-    const std::filesystem::path in = MakeLayeredFile(folder);
-    ASSERT_EQ(RunTool({in.string(), "--export-layers", (folder / "frame.bmp").string()}).status, 0);
-    CSerializerImageBmp bmp;
-    CStippleboxData first;
-    ASSERT_TRUE(bmp.Read(folder / "frame_000.bmp", &first, false));
-    EXPECT_EQ(Pixels(first), std::vector<uint8_t>(8, 1)) << "the backmost layer is number 0";
-    EXPECT_TRUE(std::filesystem::exists(folder / "frame_002.bmp"));
-    EXPECT_FALSE(std::filesystem::exists(folder / "frame_003.bmp"));
+    ASSERT_EQ(RunTool({in, "--export-layers", Path("frame.bmp")}).status, 0);
+    EXPECT_EQ(ReadPixels(CSerializerImageBmp(), Path("frame_000.bmp")), std::vector<uint8_t>(8, 1))
+        << "the backmost layer is number 0";
+    EXPECT_TRUE(std::filesystem::exists(Path("frame_002.bmp")));
+    EXPECT_FALSE(std::filesystem::exists(Path("frame_003.bmp")));
 
-    ASSERT_EQ(RunTool({in.string(), "--export-gif", (folder / "anim.gif").string()}).status, 0);
+    ASSERT_EQ(RunTool({in, "--export-gif", Path("anim.gif")}).status, 0);
     CGifInfo info;
-    CGifFile gif;
-    ASSERT_TRUE(gif.Read(AsBytes(ReadFileBytes(folder / "anim.gif")), info, false));
+    ASSERT_TRUE(CGifFile().Read(AsBytes(ReadFileBytes(Path("anim.gif"))), info, false));
     ASSERT_EQ(info.frames.size(), 3u);
     EXPECT_EQ(info.frames[2]->delay, 4);
 }
 
-TEST(Convert, InfoDescribesTheDocument)
+TEST_F(Convert, InfoDescribesTheDocument)
 {
-    CScratchDirectory folder;
-    const SRun run = RunTool({"--info", MakeLayeredFile(folder).string()});
+    const SRun run = RunTool({"--info", in});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "size: 4 x 2\n"
@@ -136,43 +123,32 @@ TEST(Convert, InfoDescribesTheDocument)
               "  0 \"Pal001\"\n");
 }
 
-TEST(Convert, FailuresPrintTheProgramsOwnTextsAndLeaveTheOldFile)
+TEST_F(Convert, FailuresPrintTheProgramsOwnTextsAndLeaveTheOldFile)
 {
-    CScratchDirectory folder;
-    const std::filesystem::path in = MakeLayeredFile(folder);
-    const SRun unknownIn = RunTool({(folder / "a.jpeg").string(), (folder / "b.png").string()});
-    EXPECT_EQ(unknownIn.status, 1);
-    EXPECT_EQ(unknownIn.err, "画像形式を判別出来ませんでした。\n読み込みを中止します。\n\n" + (folder / "a.jpeg").string() +
-                                 "\n");
-    const SRun unknownOut = RunTool({in.string(), (folder / "b.jpeg").string()});
-    EXPECT_EQ(unknownOut.status, 1);
-    EXPECT_EQ(unknownOut.err, "ファイル形式が判別できませんでした。\n");
+    WriteFileBytes(Path("broken.gif"), "GIF89a\x01");
+    WriteFileBytes(Path("old.png"), "old");
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{Path("a.jpeg"), Path("b.png")}, "画像形式を判別出来ませんでした。\n読み込みを中止します。\n\n" + Path("a.jpeg") + "\n"},
+        {{in, Path("b.jpeg")}, "ファイル形式が判別できませんでした。\n"},
+        {{Path("broken.gif"), Path("old.png")}, "ファイルが途中で終わっています。\n\n" + Path("broken.gif") + "\n"},
+    };
+    for (const auto& [arguments, error] : cases) {
+        const SRun run = RunTool(arguments);
+        EXPECT_EQ(run.status, 1) << error;
+        EXPECT_EQ(run.err, error);
+    }
+    EXPECT_EQ(ReadFileBytes(Path("old.png")), "old");
 
-    WriteFileBytes(folder / "broken.gif", "GIF89a\x01");
-    WriteFileBytes(folder / "old.png", "old");
-    const SRun broken = RunTool({(folder / "broken.gif").string(), (folder / "old.png").string()});
-    EXPECT_EQ(broken.status, 1);
-    EXPECT_EQ(broken.err, "ファイルが途中で終わっています。\n\n" + (folder / "broken.gif").string() + "\n");
-    EXPECT_EQ(ReadFileBytes(folder / "old.png"), "old");
-
-    const SRun noFolder = RunTool({in.string(), (folder / "none" / "x.bmp").string()});
+    const SRun noFolder = RunTool({in, Path("none/x.bmp")});
     EXPECT_EQ(noFolder.status, 1);
-    EXPECT_NE(noFolder.err.find("ファイルを開けませんでした。\n\n" + (folder / "none" / "x.bmp").string()),
-              std::string::npos)
-        << noFolder.err;
+    EXPECT_NE(noFolder.err.find("ファイルを開けませんでした。\n\n" + Path("none/x.bmp")), std::string::npos) << noFolder.err;
 }
 
-TEST(Convert, TheProgramRunsOnItsOwn)
+TEST_F(Convert, TheProgramRunsOnItsOwn)
 {
-    CScratchDirectory folder;
-    const std::filesystem::path in = MakeLayeredFile(folder);
     const std::string program = STIPPLEBOX_CONVERT_PROGRAM;
     EXPECT_EQ(std::system((program + " --help > /dev/null").c_str()), 0);
     EXPECT_NE(std::system((program + " --bogus 2> /dev/null").c_str()), 0);
-    const std::string command = program + " '" + in.string() + "' '" + (folder / "out.gif").string() + "' 2>/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    CSerializerImageGif gif;
-    CStippleboxData back;
-    ASSERT_TRUE(gif.Read(folder / "out.gif", &back, false));
-    EXPECT_EQ(Pixels(back), (std::vector<uint8_t>{3, 2, 1, 1, 1, 1, 1, 1}));
+    ASSERT_EQ(std::system((program + " '" + in + "' '" + Path("out.gif") + "' 2>/dev/null").c_str()), 0);
+    EXPECT_EQ(ReadPixels(CSerializerImageGif(), Path("out.gif")), merged);
 }
