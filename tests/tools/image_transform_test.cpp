@@ -37,44 +37,37 @@ Bytes CropToMask(const STransformedBlock& block, int* width = nullptr, int* heig
     return crop;
 }
 
-}  // namespace
-
-TEST(ImageTransform, FlipsMirrorPixelsAndMaskTogetherAndUndoThemselves)
+// The mirror image done pixel by pixel.
+Bytes Mirrored(const Bytes& block, int width, bool horizontal)
 {
-    Bytes pixels = {1, 2, 3, 4, 5, 6};  // 3 × 2
-    Bytes mask = {1, 0, 0, 0, 0, 1};
-    FlipHorizontal(pixels.data(), 3, 2, mask.data());
-    EXPECT_EQ(pixels, (Bytes{3, 2, 1, 6, 5, 4}));
-    EXPECT_EQ(mask, (Bytes{0, 0, 1, 1, 0, 0}));
-    FlipVertical(pixels.data(), 3, 2, mask.data());
-    EXPECT_EQ(pixels, (Bytes{6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(mask, (Bytes{1, 0, 0, 0, 0, 1}));
-
-    std::mt19937 random(3);
-    Bytes picture(7 * 5);
-    for (uint8_t& p : picture) {
-        p = static_cast<uint8_t>(random());
+    const int height = int(block.size()) / width;
+    Bytes mirrored(block.size());
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            mirrored[size_t(y) * width + x] = horizontal ? block[size_t(y) * width + (width - 1 - x)]
+                                                         : block[size_t(height - 1 - y) * width + x];
+        }
     }
-    Bytes twice = picture;
-    FlipVertical(twice.data(), 7, 5, nullptr);
-    FlipVertical(twice.data(), 7, 5, nullptr);
-    FlipHorizontal(twice.data(), 7, 5, nullptr);
-    FlipHorizontal(twice.data(), 7, 5, nullptr);
-    EXPECT_EQ(twice, picture);
+    return mirrored;
 }
 
-TEST(ImageTransform, AHorizontalFlipOfAnyWidthReversesEachRowExactly)
+}  // namespace
+
+// Rows are reversed eight bytes at a time, so every width up to a few words
+// is compared with the plain mirror image, mask and all.
+TEST(ImageTransform, FlipsOfAnyWidthMirrorPixelsAndMaskExactly)
 {
     std::mt19937 random(8);
     for (int width = 1; width <= 41; ++width) {
-        Bytes block(size_t(width) * 3);
-        std::generate(block.begin(), block.end(), [&random] { return uint8_t(random()); });
-        Bytes expected = block;
-        for (int y = 0; y < 3; ++y) {
-            std::reverse(expected.begin() + y * width, expected.begin() + (y + 1) * width);
+        Bytes pixels(size_t(width) * 4), mask(pixels.size());
+        std::generate(pixels.begin(), pixels.end(), [&random] { return uint8_t(random()); });
+        std::generate(mask.begin(), mask.end(), [&random] { return uint8_t(random() % 2); });
+        for (const bool horizontal : {true, false}) {
+            Bytes flipped = pixels, flippedMask = mask;
+            (horizontal ? FlipHorizontal : FlipVertical)(flipped.data(), width, 4, flippedMask.data());
+            EXPECT_EQ(flipped, Mirrored(pixels, width, horizontal)) << width << (horizontal ? " across" : " down");
+            EXPECT_EQ(flippedMask, Mirrored(mask, width, horizontal)) << width << (horizontal ? " across" : " down");
         }
-        FlipHorizontal(block.data(), width, 3, nullptr);
-        EXPECT_EQ(block, expected) << width;
     }
 }
 
@@ -93,41 +86,30 @@ TEST(ImageTransform, NearestScalingRepeatsAndSkipsWholePixels)
     EXPECT_EQ(shrunk.mask, (Bytes{1, 1, 1}));
 }
 
-TEST(ImageTransform, QuarterTurnsMovePixelsExactly)
+TEST(ImageTransform, QuarterTurnsMovePixelsExactlyAndKeepEveryPixelOfAnOddSquare)
 {
-    // 3 × 2:  1 2 3
-    //         4 5 6
-    const Bytes pixels = {1, 2, 3, 4, 5, 6};
+    const Bytes pixels = {1, 2, 3, 4, 5, 6};  // 3 × 2
     const Bytes mask(6, 1);
-    const CSize document{3, 2};
-    int width = 0, height = 0;
-
     // Counter-clockwise on screen: the right column becomes the top row.
-    EXPECT_EQ(CropToMask(Rotate(pixels.data(), 3, 2, mask.data(), 90, document), &width, &height),
-              (Bytes{3, 6, 2, 5, 1, 4}));
-    EXPECT_EQ(width, 2);
-    EXPECT_EQ(height, 3);
-    EXPECT_EQ(CropToMask(Rotate(pixels.data(), 3, 2, mask.data(), 180, document)), (Bytes{6, 5, 4, 3, 2, 1}));
-    EXPECT_EQ(CropToMask(Rotate(pixels.data(), 3, 2, mask.data(), 270, document)), (Bytes{4, 1, 5, 2, 6, 3}));
-    EXPECT_EQ(CropToMask(Rotate(pixels.data(), 3, 2, mask.data(), -90, document)), (Bytes{4, 1, 5, 2, 6, 3}))
-        << "a negative angle turns the other way";
-    EXPECT_EQ(CropToMask(Rotate(pixels.data(), 3, 2, mask.data(), 450, document)), (Bytes{3, 6, 2, 5, 1, 4}));
-}
-
-TEST(ImageTransform, RotationKeepsEveryPixelOfAnOddSquareAtAnyQuarterTurn)
-{
-    Bytes pixels(9 * 9);
-    std::iota(pixels.begin(), pixels.end(), uint8_t{0});
-    const Bytes mask(pixels.size(), 1);
-    Bytes turned = pixels;
-    for (int turn = 0; turn < 4; ++turn) {
-        const STransformedBlock block = Rotate(turned.data(), 9, 9, mask.data(), 90, {9, 9});
+    const std::pair<float, Bytes> turns[] = {{90, {3, 6, 2, 5, 1, 4}},  {180, {6, 5, 4, 3, 2, 1}},
+                                             {270, {4, 1, 5, 2, 6, 3}}, {-90, {4, 1, 5, 2, 6, 3}},
+                                             {450, {3, 6, 2, 5, 1, 4}}};
+    for (const auto& [angle, expected] : turns) {
         int width = 0, height = 0;
-        turned = CropToMask(block, &width, &height);
-        ASSERT_EQ(width, 9);
-        ASSERT_EQ(height, 9);
+        EXPECT_EQ(CropToMask(Rotate(pixels.data(), 3, 2, mask.data(), angle, {3, 2}), &width, &height), expected)
+            << angle;
+        EXPECT_EQ((CSize{width, height}), (angle == 180 ? CSize{3, 2} : CSize{2, 3})) << angle;
     }
-    EXPECT_EQ(turned, pixels) << "four quarter turns give the picture back";
+
+    Bytes square(9 * 9);
+    std::iota(square.begin(), square.end(), uint8_t{0});
+    Bytes turned = square;
+    for (int turn = 0; turn < 4; ++turn) {
+        int width = 0, height = 0;
+        turned = CropToMask(Rotate(turned.data(), 9, 9, Bytes(81, 1).data(), 90, {9, 9}), &width, &height);
+        ASSERT_EQ((CSize{width, height}), (CSize{9, 9})) << "turn " << turn;
+    }
+    EXPECT_EQ(turned, square) << "four quarter turns give the picture back";
 }
 
 // Rotation as it reads: every output pixel maps back through floor().
@@ -159,14 +141,10 @@ TEST(ImageTransform, TheRotatedSizeCoversTheTurnedCanvasWithItsMargin)
 {
     EXPECT_EQ(GetRotatedSize({3, 2}, 90), (CSize{8, 9}));
     EXPECT_EQ(GetRotatedSize({10, 10}, 0), (CSize{16, 16}));
-    const CSize diagonal = GetRotatedSize({100, 100}, 45);
-    EXPECT_EQ(diagonal.cx, 149);  // trunc(105 · √2) + 1
-    EXPECT_EQ(diagonal.cy, 149);
+    EXPECT_EQ(GetRotatedSize({100, 100}, 45), (CSize{149, 149}));  // trunc(105 · √2) + 1
 
     // Pixels outside the turned source stay unselected.
-    const Bytes pixels(4, 7);
-    const Bytes mask(4, 1);
-    const STransformedBlock block = Rotate(pixels.data(), 2, 2, mask.data(), 33, {2, 2});
+    const STransformedBlock block = Rotate(Bytes(4, 7).data(), 2, 2, Bytes(4, 1).data(), 33, {2, 2});
     const auto selected = std::count(block.mask.begin(), block.mask.end(), 1);
     EXPECT_GT(selected, 0);
     EXPECT_LT(selected, block.width * block.height);
@@ -177,19 +155,20 @@ TEST(ImageTransform, TheRotatedSizeCoversTheTurnedCanvasWithItsMargin)
 
 TEST(ImageTransform, CanvasResizePlacementFollowsTheAnchor)
 {
-    // Growing 3 → 6 with the centre anchor: the extra goes right and below.
-    SCanvasResizePlacement grow = PlaceResizedCanvas({3, 3}, {6, 4}, 4);
-    EXPECT_EQ(grow.source, (CRect{0, 0, 3, 3}));
-    EXPECT_EQ(grow.destination, (CRect{1, 0, 4, 3}));
-
-    SCanvasResizePlacement shrink = PlaceResizedCanvas({10, 10}, {4, 7}, 8);  // bottom right
-    EXPECT_EQ(shrink.source, (CRect{6, 3, 10, 10}));
-    EXPECT_EQ(shrink.destination, (CRect{0, 0, 4, 7}));
-
-    SCanvasResizePlacement mixed = PlaceResizedCanvas({10, 10}, {5, 13}, 3);  // middle left
-    EXPECT_EQ(mixed.source, (CRect{0, 0, 5, 10}));
-    EXPECT_EQ(mixed.destination, (CRect{0, 1, 5, 11}));
-
-    SCanvasResizePlacement same = PlaceResizedCanvas({8, 8}, {8, 8}, 4);
-    EXPECT_EQ(same.source, same.destination);
+    struct SCase {
+        CSize from, to;
+        int anchor;
+        CRect source, destination;
+    };
+    const SCase cases[] = {
+        {{3, 3}, {6, 4}, 4, {0, 0, 3, 3}, {1, 0, 4, 3}},        // centre: the odd extra goes right and below
+        {{10, 10}, {4, 7}, 8, {6, 3, 10, 10}, {0, 0, 4, 7}},    // bottom right
+        {{10, 10}, {5, 13}, 3, {0, 0, 5, 10}, {0, 1, 5, 11}},  // middle left
+        {{8, 8}, {8, 8}, 4, {0, 0, 8, 8}, {0, 0, 8, 8}},
+    };
+    for (const SCase& c : cases) {
+        const SCanvasResizePlacement placement = PlaceResizedCanvas(c.from, c.to, c.anchor);
+        EXPECT_EQ(placement.source, c.source) << "anchor " << c.anchor;
+        EXPECT_EQ(placement.destination, c.destination) << "anchor " << c.anchor;
+    }
 }
