@@ -11,8 +11,10 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "support/editor_fixture.h"
-#include "support/test_documents.h"
 
+// That undoing everything gives the stored document back and that the
+// canvas's backup follows the current layer after every step is the undo
+// property test's job; these tests check what each command does.
 namespace {
 
 class ImageCommands : public CEditorTest {
@@ -31,44 +33,34 @@ protected:
         }
         dialog.GetImageEditWnd().RebuildSelectionFrame();
     }
+    void LinkAll()
+    {
+        for (int i = 1; i < Document().GetLayers()->GetSize(); ++i) {
+            Layer(i).SetLinkID(Layer(0).GetLinkID());
+        }
+        dialog.OnLayersChanged(true);
+    }
     bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
     const CStippleboxImageSelection& Selection() { return CurrentLayer().GetSelection(); }
-    std::vector<uint8_t> Stream() { return WriteChunkStream(Document()); }
-    // The canvas's backup must follow the current layer after every command,
-    // or the next stroke records the wrong pixels.
-    void ExpectBackupFollowsLayer()
-    {
-        const std::vector<uint8_t>& backup = dialog.GetImageEditWnd().GetBackup();
-        EXPECT_TRUE(std::equal(backup.begin(), backup.end(), CurrentLayer().GetPixels()));
-    }
 };
 
 }  // namespace
 
-TEST_F(ImageCommands, QuarterTurnsOfTheWholeImageTurnTheCanvasExactlyAndUndoBack)
+TEST_F(ImageCommands, QuarterTurnsOfTheWholeImageTurnTheCanvasExactly)
 {
     Open(MakeRowsDocument({{"123", "456"}, {"700", "008"}}));
-    Layer(1).SetLinkID(Layer(0).GetLinkID());
-    dialog.OnLayersChanged(true);
-    const std::vector<uint8_t> before = Stream();
-
+    LinkAll();
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageEffectRotate>(90.0f)));
     EXPECT_EQ(Document().GetCanvasSize(), (CSize{2, 3}));
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"36", "25", "14"})) << "counter-clockwise on screen";
     EXPECT_EQ(GetRows(Layer(1)), (PixelRows{"08", "00", "70"}));
     EXPECT_EQ(dialog.GetImageEditWnd().GetImageSize(), (CSize{2, 3}));
-    ExpectBackupFollowsLayer();
 
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageEffectRotate>(180.0f)));
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"41", "52", "63"}));
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageEffectRotate>(-90.0f)));
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"654", "321"})) << "270 degrees in all";
     EXPECT_EQ(UndoText(), "元に戻す:回転");
-
-    while (Undo()) {
-    }
-    EXPECT_EQ(Stream(), before);
-    ExpectBackupFollowsLayer();
 }
 
 TEST_F(ImageCommands, EffectsThatResizeNeedEveryLayerInTheGroupOrASelection)
@@ -89,21 +81,17 @@ TEST_F(ImageCommands, ASelectionTurnsAboutItsTopLeftCornerAndComesBackOnUndo)
 {
     Open(MakeRowsDocument({{"00000", "01200", "03400", "05600", "00000"}}));
     Select({1, 1, 3, 4});
-    const std::vector<uint8_t> before = Stream();
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageEffectRotate>(90.0f)));
     EXPECT_EQ(Selection().GetRect(), (CRect{1, 1, 4, 3}));
-    EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"00000", "02460", "01350", "00000", "00000"}))
-        << "the vacated place shows what lay beneath";
-    ExpectBackupFollowsLayer();
-
+    const PixelRows turned{"00000", "02460", "01350", "00000", "00000"};
+    EXPECT_EQ(GetRows(CurrentLayer()), turned) << "the vacated place shows what lay beneath";
     ASSERT_TRUE(Undo());
     EXPECT_EQ(Selection().GetRect(), (CRect{1, 1, 3, 4}));
-    EXPECT_EQ(Stream(), before);
     ASSERT_TRUE(Redo());
-    EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"00000", "02460", "01350", "00000", "00000"}));
+    EXPECT_EQ(GetRows(CurrentLayer()), turned);
 }
 
-TEST_F(ImageCommands, AFlipTwiceRestoresTheImageAndItsUndoIsAnotherFlip)
+TEST_F(ImageCommands, FlipsTurnTheMaskWithThePixelsAndKeepNothing)
 {
     Open(MakeRowsDocument({{"123", "456"}}));
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageEffectFlipHorz>()));
@@ -114,8 +102,7 @@ TEST_F(ImageCommands, AFlipTwiceRestoresTheImageAndItsUndoIsAnotherFlip)
     ASSERT_TRUE(Undo());
     EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"123", "456"}));
 
-    // With a selection shaped like an L, the mask turns with the pixels.
-    Select({0, 0, 2, 2}, {1, 0, 1, 1});
+    Select({0, 0, 2, 2}, {1, 0, 1, 1});  // an L
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageEffectFlipHorz>()));
     EXPECT_EQ(Selection().GetMask(), (std::vector<uint8_t>{0, 1, 1, 1}));
     EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"013", "546"})) << "the uncovered corner shows the background";
@@ -124,7 +111,7 @@ TEST_F(ImageCommands, AFlipTwiceRestoresTheImageAndItsUndoIsAnotherFlip)
     EXPECT_EQ(Selection().GetMask(), (std::vector<uint8_t>{1, 0, 1, 1}));
 }
 
-TEST_F(ImageCommands, DeleteFillsOnlyTheSelectedPixelsWithTheBackgroundAndUndoesThem)
+TEST_F(ImageCommands, DeleteFillsOnlyTheSelectedPixelsWithTheBackground)
 {
     Open(MakeRowsDocument({{"1234", "5678"}}));
     Document().SetBackgroundColor(9);
@@ -134,14 +121,12 @@ TEST_F(ImageCommands, DeleteFillsOnlyTheSelectedPixelsWithTheBackgroundAndUndoes
     EXPECT_EQ(UndoText(), "元に戻す:削除");
     ASSERT_TRUE(Undo());
     EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"1234", "5678"}));
-    ExpectBackupFollowsLayer();
 }
 
 TEST_F(ImageCommands, CanvasSizeKeepsTheAnchoredPartAndUndoRestoresTheCroppedPixels)
 {
     Open(MakeRowsDocument({{"123", "456", "789"}, {"ABC", "DEF", "012"}}));
     Document().SetBackgroundColor(0);
-    const std::vector<uint8_t> before = Stream();
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageResize>(6, 4, 4)));
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"012300", "045600", "078900", "000000"}))
         << "growth by an odd number puts the extra column and row on the right and bottom";
@@ -153,8 +138,7 @@ TEST_F(ImageCommands, CanvasSizeKeepsTheAnchoredPartAndUndoRestoresTheCroppedPix
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageResize>(2, 1, 8)));
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"89"}));
     ASSERT_TRUE(Undo());
-    EXPECT_EQ(Stream(), before);
-    ExpectBackupFollowsLayer();
+    EXPECT_EQ(GetRows(Layer(1)), (PixelRows{"ABC", "DEF", "012"}));
 }
 
 TEST_F(ImageCommands, ASelectionMovesWithTheCanvasAndAPartBroughtOnTheCanvasHasTheBackgroundBeneath)
@@ -179,8 +163,7 @@ TEST_F(ImageCommands, ASelectionMovesWithTheCanvasAndAPartBroughtOnTheCanvasHasT
 TEST_F(ImageCommands, CutCopiesTheLinkedLayersThenPasteFloatsThemAtTheViewsTopLeft)
 {
     Open(MakeRowsDocument({{"1234", "5678"}, {"9000", "0000"}}));
-    Layer(1).SetLinkID(Layer(0).GetLinkID());
-    dialog.OnLayersChanged(true);
+    LinkAll();
     EXPECT_EQ(Update(kCmdPaste).GetEnabled(), false);
     Select({2, 0, 4, 2});
     Command(kCmdCut);
@@ -196,22 +179,15 @@ TEST_F(ImageCommands, CutCopiesTheLinkedLayersThenPasteFloatsThemAtTheViewsTopLe
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"3400", "7800"}));
     EXPECT_EQ(GetRows(Layer(1)), (PixelRows{"0000", "0000"}));
     EXPECT_EQ(UndoText(), "元に戻す:貼り付け");
-
     ASSERT_TRUE(Undo());
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"1200", "5600"}));
     EXPECT_EQ(Selection().GetRect(), (CRect{2, 0, 4, 2})) << "the dropped selection comes back";
-    ASSERT_TRUE(Redo());
-    EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"3400", "7800"}));
-    ExpectBackupFollowsLayer();
 }
 
 TEST_F(ImageCommands, PastingSeveralLayersIntoOneStacksThemAndOtherCountsAreRefused)
 {
     Open(MakeRowsDocument({{"12", "00"}, {"34", "56"}, {"00", "00"}}));
-    for (int i = 1; i < 3; ++i) {
-        Layer(i).SetLinkID(Layer(0).GetLinkID());
-    }
-    dialog.OnLayersChanged(true);
+    LinkAll();
     Command(kCmdCopy);
     ASSERT_EQ(dialog.GetClipboard().GetImages().size(), 3u);
 
@@ -230,8 +206,7 @@ TEST_F(ImageCommands, PastingSeveralLayersIntoOneStacksThemAndOtherCountsAreRefu
 
 TEST_F(ImageCommands, PasteSnapsToTheGridKeepingTheCopiedAreasPlaceInItsCell)
 {
-    auto document = MakeRowsDocument({PixelRows(40, std::string(40, '1'))});
-    Open(std::move(document));
+    Open(MakeRowsDocument({PixelRows(40, std::string(40, '1'))}));
     Select({5, 3, 7, 6});
     Command(kCmdCopy);
     dialog.GetToolOptions().snapToGrid = true;

@@ -13,8 +13,9 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "support/editor_fixture.h"
-#include "support/test_documents.h"
 
+// That undoing everything gives the stored document back is the undo
+// property test's job; these tests check what each command does.
 namespace {
 
 class LayerCommands : public CEditorTest {
@@ -22,12 +23,10 @@ protected:
     bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
     CStippleboxLayerPtrArray& Layers() { return *Document().GetLayers(); }
     int Current() { return Layers().GetCurrentIndex(); }
-    std::vector<uint8_t> Stream() { return WriteChunkStream(Document()); }
-    void ExpectUndoAllRestores(const std::vector<uint8_t>& before)
+    void UndoAll()
     {
         while (Undo()) {
         }
-        EXPECT_EQ(Stream(), before);
     }
 };
 
@@ -40,8 +39,6 @@ TEST_F(LayerCommands, MergingAllDrawsUpperLayersOverTheBottomOneWhichKeepsItsPro
     Layer(2).SetName(u"bottom");
     Layer(2).GetDelay().SetDelay(900, 0, false);
     Layers().SetCurrentIndex(1);
-    const std::vector<uint8_t> before = Stream();
-
     ASSERT_TRUE(Execute(std::make_unique<CCommandLayerBond>(CCommandLayerBond::kMergeAll)));
     ASSERT_EQ(Layers().GetSize(), 1);
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"1230", "3330"}));
@@ -50,10 +47,7 @@ TEST_F(LayerCommands, MergingAllDrawsUpperLayersOverTheBottomOneWhichKeepsItsPro
     EXPECT_EQ(UndoText(), "元に戻す:全レイヤを合成");
 
     ASSERT_TRUE(Undo());
-    EXPECT_EQ(Stream(), before);
     EXPECT_EQ(Layer(0).GetSelection().GetRect(), (CRect{0, 0, 1, 1})) << "the merged layers keep their selections";
-    ASSERT_TRUE(Redo());
-    EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"1230", "3330"}));
 }
 
 TEST_F(LayerCommands, MergingWithTheLayerBelowNeedsOneAndLeavesTheLowerOneCurrent)
@@ -73,13 +67,11 @@ TEST_F(LayerCommands, DeletingTheLastLayerMakesTheOneAboveCurrentAndUndoPutsItBa
 {
     Open(MakeRowsDocument({{"1"}, {"2"}, {"3"}, {"4"}}));
     Layers().SetCurrentIndex(3);
-    const std::vector<uint8_t> before = Stream();
     ASSERT_TRUE(Execute(std::make_unique<CCommandLayerDelete>(3)));
     EXPECT_EQ(Layers().GetSize(), 3);
     EXPECT_EQ(Current(), 2);
     ASSERT_TRUE(Undo());
     EXPECT_EQ(Current(), 3);
-    EXPECT_EQ(Stream(), before);
 
     Open(MakeRowsDocument({{"1"}}));
     EXPECT_FALSE(Execute(std::make_unique<CCommandLayerDelete>(0))) << "the last layer stays";
@@ -92,8 +84,6 @@ TEST_F(LayerCommands, AddAndDuplicateInsertAboveAndMakeTheNewLayerCurrent)
     Layers().SetCurrentIndex(1);
     Layer(1).SetName(u"空");
     Layer(1).GetDelay().SetDelay(1234, 0, false);
-    const std::vector<uint8_t> before = Stream();
-
     Command(kCmdLayerDuplicate);
     ASSERT_EQ(Layers().GetSize(), 3);
     EXPECT_EQ(Current(), 1);
@@ -106,7 +96,6 @@ TEST_F(LayerCommands, AddAndDuplicateInsertAboveAndMakeTheNewLayerCurrent)
     Command(kCmdLayerAdd);
     EXPECT_EQ(Current(), 0);
     EXPECT_EQ(GetRows(Layer(0)), (PixelRows{"55"}));
-    ExpectUndoAllRestores(before);
 }
 
 TEST_F(LayerCommands, LinkingBringsAWholeGroupInAndLinkingAMemberTakesItOut)
@@ -116,8 +105,6 @@ TEST_F(LayerCommands, LinkingBringsAWholeGroupInAndLinkingAMemberTakesItOut)
     Layer(3).GetSelection().Create({0, 0, 1, 1});
     Layer(0).GetSelection().Create({1, 0, 3, 1}, {1, 0});
     dialog.OnLayersChanged(true);
-    const std::vector<uint8_t> before = Stream();
-
     ASSERT_TRUE(Execute(std::make_unique<CCommandLayerLink>(3)));
     for (const int i : {2, 3}) {
         EXPECT_EQ(Layer(i).GetLinkID(), Layer(0).GetLinkID()) << i;
@@ -134,7 +121,7 @@ TEST_F(LayerCommands, LinkingBringsAWholeGroupInAndLinkingAMemberTakesItOut)
     EXPECT_EQ(UndoText(), "元に戻す:レイヤリンク");
     EXPECT_FALSE(Execute(std::make_unique<CCommandLayerLink>(0))) << "the current layer itself";
 
-    ExpectUndoAllRestores(before);
+    UndoAll();
     EXPECT_EQ(Layer(3).GetSelection().GetRect(), (CRect{0, 0, 1, 1}));
     EXPECT_FALSE(Layer(2).GetSelection().HasMask());
 }
@@ -157,7 +144,6 @@ TEST_F(LayerCommands, CurrentLayerNameAndDelayChangesSwapBackOnUndo)
 {
     Open(MakeRowsDocument({{"0"}, {"1"}}));
     const int32_t remembered = CDelay::GetRememberedDelay();
-    const std::vector<uint8_t> before = Stream();
     EXPECT_FALSE(Execute(std::make_unique<CCommandLayerCurChange>(0)));
     Command(kCmdLayerDown);
     EXPECT_EQ(Current(), 1);
@@ -172,7 +158,7 @@ TEST_F(LayerCommands, CurrentLayerNameAndDelayChangesSwapBackOnUndo)
     EXPECT_EQ(Layer(0).GetDelay().GetTicks(), 600);
     EXPECT_EQ(Layer(1).GetDelay().GetTicks(), 600);
     EXPECT_EQ(UndoText(), "元に戻す:ディレイ一括変更");
-    ExpectUndoAllRestores(before);
+    UndoAll();
     EXPECT_EQ(Current(), 0);
     CDelay::SetRememberedDelay(remembered);
 }
