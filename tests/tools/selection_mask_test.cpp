@@ -12,42 +12,12 @@ std::string MaskPicture(const std::vector<uint8_t>& mask, const CRect& rect)
     return DrawPicture(rect.Width(), rect.Height(), [&](int x, int y) { return mask[size_t(y) * rect.Width() + x] != 0; });
 }
 
-// A free-form outline as the selection tool records it: a line from point
-// to point, each later segment without its first point.
-void Scribble(CImageSelector& selector, std::initializer_list<CPoint> points)
-{
-    CShapeLine first(true);
-    CShapeLine next(false);
-    const CPoint* last = nullptr;
-    for (const CPoint& point : points) {
-        if (last == nullptr) {
-            selector.DrawShape(first, point.x, point.y, point.x, point.y, false, false);
-        } else {
-            selector.DrawShape(next, last->x, last->y, point.x, point.y, false, false);
-        }
-        last = &point;
-    }
-}
-
 }  // namespace
 
-TEST(OutlineMask, AFigureEightSelectsBothLoopsAndTheCrossing)
+// Figure eights and open scribbles drawn with the mouse are the selection
+// tools' tests; here, the pocket rule.
+TEST(OutlineMask, AnEnclosedHoleIsSelectedAndABayOpenToTheBorderStaysOutside)
 {
-    CImageSelector selector;
-    Scribble(selector, {{10, 20}, {18, 28}, {18, 20}, {10, 28}, {10, 20}});
-    EXPECT_EQ(selector.GetRect(), (CRect{10, 20, 19, 29}));
-    const std::vector<uint8_t> mask = selector.BuildMask();
-    EXPECT_EQ(MaskPicture(mask, {0, 0, 9, 9}), "X.......X/XX.....XX/XXX...XXX/XXXX.XXXX/XXXXXXXXX/"
-                                               "XXXX.XXXX/XXX...XXX/XX.....XX/X.......X");
-    EXPECT_TRUE(selector.GetPoints().empty()) << "the points are spent";
-}
-
-TEST(OutlineMask, AnOpenScribbleSelectsJustItsPixelsAndABayOpenToTheBorderStaysOutside)
-{
-    CImageSelector selector;
-    Scribble(selector, {{0, 0}, {4, 2}});
-    EXPECT_EQ(MaskPicture(selector.BuildMask(), selector.GetRect()), "X..../.XX../...XX");
-
     // A ring with a spur: the hole is enclosed; the bay beside the ring is
     // walled in on three sides but open to the border.
     const CRect rect{0, 0, 7, 5};
