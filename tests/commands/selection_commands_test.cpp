@@ -90,18 +90,14 @@ TEST_F(SelectionCommands, ATransparentDropLetsTheUnderneathShowThroughAndUndoPai
     ASSERT_TRUE(Execute(std::make_unique<CCommandImageSelectionCancel>(true)));
     EXPECT_EQ(Row(2, 4), (std::vector<uint8_t>{kBackground, kBackground, 1, 3}));
     EXPECT_FALSE(Layer(2).GetSelection().HasMask());
+    EXPECT_FALSE(Layer(1).GetSelection().HasMask()) << "linked layers drop together";
     EXPECT_FALSE(Execute(std::make_unique<CCommandImageSelectionCancel>(true))) << "nothing left to drop";
     Undo();
     EXPECT_EQ(Row(2, 4), (std::vector<uint8_t>{kBackground, kBackground, 1, kBackground}));
     EXPECT_EQ(Layer(2).GetSelection().GetRect(), (CRect{2, 0, 4, 1}));
-    Redo();
-    EXPECT_EQ(Row(2, 4), (std::vector<uint8_t>{kBackground, kBackground, 1, 3}));
-    Undo();
-
-    ASSERT_TRUE(Execute(std::make_unique<CCommandImageSelectionCancel>(false)));
-    EXPECT_EQ(Row(2, 4), (std::vector<uint8_t>{kBackground, kBackground, 1, kBackground}));
-    Undo();
-    EXPECT_TRUE(Layer(1).GetSelection().HasMask()) << "linked layers drop together and come back together";
+    EXPECT_TRUE(Layer(1).GetSelection().HasMask()) << "and come back together";
+    // A drop without the option covers what lies beneath: the menu routes'
+    // test.
 }
 
 TEST_F(SelectionCommands, UndoingATransparentDragRestoresThePictureEvenAfterLaterMoves)
