@@ -244,14 +244,15 @@ TEST_F(PaletteCommands, DragsOfSelectedEntriesUndoAndRedoWhatTheGridShowedLive)
         for (const int entry : firstSix) {
             expected.push_back(entry < 0 ? SPaletteColor{} : colors[entry]);
         }
-        for (const char* when : {"done", "redone"}) {
+        for (const bool redone : {false, true}) {
+            const char* when = redone ? "redone" : "done";
             EXPECT_EQ(Colors(6), expected) << when;
             EXPECT_TRUE(!keepsLook || GetCompositeColors(canvas) == picture) << when;
             Undo();
             EXPECT_EQ(Colors(), colors) << when;
             EXPECT_EQ(EntrySelection().GetPalette()->GetColor(0), SPaletteColor{}) << "selected colours as before";
             EXPECT_TRUE(!keepsLook || GetCompositeColors(canvas) == picture) << when;
-            if (when == std::string("done")) {
+            if (!redone) {
                 Redo();
             }
         }
