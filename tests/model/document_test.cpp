@@ -4,47 +4,17 @@
 #include "model/stipplebox_color_selection.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
-#include "platform/combo_box.h"
-
-namespace {
-
-// Restores the program-wide remembered delay around each test.
-class DelayTest : public ::testing::Test {
-protected:
-    void SetUp() override { CDelay::SetRememberedDelay(500); }
-    void TearDown() override { CDelay::SetRememberedDelay(500); }
-};
-
-class CRecordingComboBox final : public IComboBox {
-public:
-    int AddString(const std::string& text) override
-    {
-        items.push_back({text, 0});
-        return static_cast<int>(items.size()) - 1;
-    }
-    void SetItemData(int item, intptr_t data) override { items[item].second = data; }
-    intptr_t GetItemData(int item) const override { return items[item].second; }
-    int GetCount() const override { return static_cast<int>(items.size()); }
-    void SetCurSel(int item) override { selection = item; }
-    int GetCurSel() const override { return selection; }
-
-    std::vector<std::pair<std::string, intptr_t>> items;
-    int selection = -1;
-};
-
-}  // namespace
 
 TEST(Document, ANewDocumentHasOneNamedLayerAndPaletteBothCurrent)
 {
     CStippleboxData document;
-    ASSERT_TRUE(document.Create(64, 64));
+    ASSERT_TRUE(document.Create(64, 48));
     const CStippleboxLayerPtrArray& layers = *document.GetLayers();
     const CStippleboxPalettePtrArray& palettes = *document.GetPalettes();
     ASSERT_EQ(layers.GetSize(), 1);
     EXPECT_EQ(layers[0]->GetLayerName(), u"Layer001");
     EXPECT_EQ(layers[0]->GetLinkID(), 1);
-    EXPECT_EQ(layers[0]->GetWidth(), 64);
-    EXPECT_EQ(layers[0]->GetHeight(), 64);
+    EXPECT_EQ((CSize{layers[0]->GetWidth(), layers[0]->GetHeight()}), (CSize{64, 48}));
     EXPECT_TRUE(layers[0]->IsVisible());
     EXPECT_FALSE(layers[0]->GetSelection().HasMask());
     ASSERT_EQ(palettes.GetSize(), 1);
@@ -58,7 +28,9 @@ TEST(Document, ANewDocumentHasOneNamedLayerAndPaletteBothCurrent)
     EXPECT_FALSE(document.IsOnionSkin());
 }
 
-TEST(Document, DefaultNamesCountUpAndDeletionGivesTheNumberBack)
+// Names count up and a deletion gives its number back; a removal for undo
+// hands the layer out and keeps the counter; link IDs take the smallest unused.
+TEST(Document, LayerArraysNameNumberAndHandOutTheirLayers)
 {
     CStippleboxData document;
     document.Create(8, 8);
@@ -68,39 +40,26 @@ TEST(Document, DefaultNamesCountUpAndDeletionGivesTheNumberBack)
     }
     EXPECT_EQ(layers[0]->GetLayerName(), u"Layer004");
     EXPECT_EQ(layers[2]->GetLayerName(), u"Layer002");
+    EXPECT_EQ(layers[2]->GetLinkID(), 2);
+    EXPECT_EQ(layers.GetCurrentIndex(), 0) << "new layers leave the current index";
     layers.DeleteAt(1);
     EXPECT_EQ(layers.NewLayer(99, 8, 8)->GetLayerName(), u"Layer004");
     EXPECT_EQ(layers[layers.GetSize() - 1]->GetLayerName(), u"Layer004") << "the index is clamped to the end";
-}
 
-TEST(Document, NewLayersTakeTheSmallestUnusedLinkIdAndLeaveTheCurrentIndex)
-{
-    CStippleboxData document;
-    document.Create(4, 4);
-    CStippleboxLayerPtrArray& layers = *document.GetLayers();
-    layers.NewLayer(1, 4, 4);
-    layers.NewLayer(2, 4, 4);
-    EXPECT_EQ(layers[1]->GetLinkID(), 2);
-    layers[2]->SetLinkID(4);
-    EXPECT_EQ(layers.GetUnusedLinkID(), 3);
-    layers[0]->SetLinkID(4);
-    layers[1]->SetLinkID(4);
-    EXPECT_EQ(layers.GetUnusedLinkID(), 1);
-    EXPECT_EQ(layers.GetCurrentIndex(), 0);
-}
-
-TEST(Document, RemovedElementsAreHandedToTheCaller)
-{
-    CStippleboxData document;
-    document.Create(4, 4);
-    CStippleboxLayerPtrArray& layers = *document.GetLayers();
-    CStippleboxLayer* second = layers.NewLayer(1, 4, 4);
+    CStippleboxLayer* second = layers[1];
     std::unique_ptr<CStippleboxLayer> removed = layers.RemoveAt(1);
     EXPECT_EQ(removed.get(), second);
-    EXPECT_EQ(layers.GetSize(), 1);
-    EXPECT_EQ(layers.GetNameCounter(), 2) << "removal for undo keeps the name counter";
+    EXPECT_EQ(layers.GetSize(), 3);
+    EXPECT_EQ(layers.GetNameCounter(), 4) << "removal for undo keeps the name counter";
     layers.InsertAt(1, std::move(removed));
     EXPECT_EQ(layers[1], second);
+
+    for (int i = 0; i < layers.GetSize(); ++i) {
+        layers[i]->SetLinkID(i == 0 ? 1 : 4);
+    }
+    EXPECT_EQ(layers.GetUnusedLinkID(), 2);
+    layers[0]->SetLinkID(4);
+    EXPECT_EQ(layers.GetUnusedLinkID(), 1);
 }
 
 TEST(Document, SetSizeReallocatesEveryLayerOnlyWhenAsked)
@@ -112,8 +71,8 @@ TEST(Document, SetSizeReallocatesEveryLayerOnlyWhenAsked)
     EXPECT_EQ(document.GetCurrentLayer()->GetWidth(), 4);
     document.SetSize(6, 5, true);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(document.GetLayers()->GetAt(i)->GetWidth(), 6);
-        EXPECT_EQ(document.GetLayers()->GetAt(i)->GetHeight(), 5);
+        const CStippleboxLayer& layer = *document.GetLayers()->GetAt(i);
+        EXPECT_EQ((CSize{layer.GetWidth(), layer.GetHeight()}), (CSize{6, 5})) << "layer " << i;
     }
     EXPECT_EQ(document.GetCanvasSize(), (CSize{6, 5}));
 }
@@ -147,7 +106,7 @@ TEST(Palette, FindNearestPrefersTheLowerIndexOnATie)
     EXPECT_EQ(palette.FindNearest({10, 10, 10}), 5);
 }
 
-TEST(Palette, EntryCopiesCarryAllFiveItems)
+TEST(Palette, EntryCopiesAndSwapsCarryAllFiveItems)
 {
     CStippleboxPalette source;
     source.Create(256, false);
@@ -184,13 +143,11 @@ TEST(Palette, GatherAndScatterWalkTheMarkedEntriesInOrder)
     }
     uint8_t flags[256] = {};
     flags[5] = flags[9] = flags[200] = 1;
-
     CStippleboxPalette gathered;
     gathered.Create(3, false);
     gathered.GatherMarked(source, flags);
-    EXPECT_EQ(gathered.GetColor(0).blue, 5);
-    EXPECT_EQ(gathered.GetColor(1).blue, 9);
-    EXPECT_EQ(gathered.GetColor(2).blue, 200);
+    EXPECT_EQ((std::vector<int>{gathered.GetColor(0).blue, gathered.GetColor(1).blue, gathered.GetColor(2).blue}),
+              (std::vector<int>{5, 9, 200}));
 
     CStippleboxPalette target;
     target.Create(256, false);
@@ -219,65 +176,46 @@ TEST(ColorSelection, AMaskWithoutMarksLeavesTheSelectionEmpty)
     EXPECT_FALSE(selection.HasMask());
 }
 
-TEST_F(DelayTest, DelaysConvertBetweenUnitsByTruncation)
+// Delays are ticks of 1/6000 s; the remembered delay starts every new one.
+TEST(Delay, UnitsConvertByTruncationAndRememberingSetsTheStartOfNewDelays)
 {
+    CDelay::SetRememberedDelay(500);
     CDelay delay;
     EXPECT_EQ(delay.GetTicks(), 500);
-    EXPECT_EQ(delay.GetDelay(6), 5);
-    EXPECT_EQ(delay.GetDelay(1), 0);
-    EXPECT_EQ(delay.GetDelay(0), 500);
-    EXPECT_EQ(delay.GetDelay(9), 0);
-    delay.SetDelay(5, 6, true);
-    EXPECT_EQ(delay.GetTicks(), 500);
-    delay.SetDelay(-3, 0, false);
-    EXPECT_EQ(delay.GetTicks(), 0);
-    delay.SetDelay(77, 9, false);
-    EXPECT_EQ(delay.GetTicks(), 0) << "an unknown unit changes nothing";
-    delay.SetDelay(12, 8, false);
-    EXPECT_EQ(delay.GetTicks(), 72);
+    for (const auto& [unit, value] : {std::pair{6, 5}, {1, 0}, {0, 500}, {9, 0}}) {
+        EXPECT_EQ(delay.GetDelay(unit), value) << "unit " << unit;
+    }
+    const struct {
+        int value, unit, ticks;
+    } sets[] = {{5, 6, 500}, {-3, 0, 0}, {77, 9, 0} /* an unknown unit changes nothing */, {12, 8, 72}};
+    for (const auto& s : sets) {
+        delay.SetDelay(s.value, s.unit, false);
+        EXPECT_EQ(delay.GetTicks(), s.ticks) << s.value << " in unit " << s.unit;
+    }
     EXPECT_EQ(delay.GetDelay(7), 1);
-}
 
-TEST_F(DelayTest, RememberingMakesTheValueTheStartOfEveryNewDelay)
-{
-    CDelay first;
-    first.SetDelay(12, 1, true);
+    delay.SetDelay(12, 1, true);
     EXPECT_EQ(CDelay::GetRememberedDelay(), 7200);
     EXPECT_EQ(CDelay().GetTicks(), 7200);
-    first.SetDelay(3, 1, false);
+    delay.SetDelay(3, 1, false);
     EXPECT_EQ(CDelay().GetTicks(), 7200);
-    // Even an unknown unit stores the (unchanged) ticks when asked to.
-    first.SetDelay(1, 42, true);
+    delay.SetDelay(1, 42, true);  // an unknown unit still stores the unchanged ticks
     EXPECT_EQ(CDelay::GetRememberedDelay(), 1800);
-}
-
-TEST(Delay, FillDelayUnitsListsUnitsOneToEightAndSelectsTheGivenOne)
-{
-    CRecordingComboBox combo;
-    FillDelayUnits(combo, 7);
-    ASSERT_EQ(combo.GetCount(), 8);
-    EXPECT_EQ(combo.items[0].first, "1/10 秒");
-    EXPECT_EQ(combo.items[3].first, "1/24 秒");
-    EXPECT_EQ(combo.items[7].first, "1/1000 秒");
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(combo.GetItemData(i), i + 1);
-    }
-    EXPECT_EQ(combo.GetCurSel(), 6);
+    CDelay::SetRememberedDelay(500);
 }
 
 TEST(Accessor, ReachesTheDocumentOfTheInstalledContext)
 {
     CStippleboxData document;
     document.Create(5, 7);
-    document.GetLayers()->NewLayer(1, 5, 7);
+    CStippleboxLayer* second = document.GetLayers()->NewLayer(1, 5, 7);
     document.GetLayers()->SetCurrentIndex(1);
     {
         CScopedAccessorContext scope({&document});
         EXPECT_EQ(CStippleboxAccessor::GetData(), &document);
-        EXPECT_EQ(CStippleboxAccessor::GetCurrentLayer(), document.GetLayers()->GetAt(1));
-        EXPECT_EQ(CStippleboxAccessor::GetCurrentImageSelection(), &document.GetLayers()->GetAt(1)->GetSelection());
-        EXPECT_EQ(CStippleboxAccessor::GetCurrentColorSelection(),
-                  document.GetCurrentPalette()->GetColorSelection());
+        EXPECT_EQ(CStippleboxAccessor::GetCurrentLayer(), second);
+        EXPECT_EQ(CStippleboxAccessor::GetCurrentImageSelection(), &second->GetSelection());
+        EXPECT_EQ(CStippleboxAccessor::GetCurrentColorSelection(), document.GetCurrentPalette()->GetColorSelection());
         EXPECT_EQ(CStippleboxAccessor::GetCanvasSize(), (CSize{5, 7}));
     }
     EXPECT_EQ(CStippleboxAccessor::GetData(), nullptr);
