@@ -1,59 +1,57 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "model/bmp_dc.h"
 #include "model/dib.h"
 #include "model/dib_section.h"
 
-TEST(Dib, EightBitLayoutHasAFullZeroTableAndPaddedRows)
+// Rows pad to four bytes; a partial table counts its colours; 16 bits carry
+// the three masks where the table would be; 15 bits are stored as plain 16.
+TEST(Dib, LayoutsPadRowsAndCarryTheTableOrMasksTheirDepthNeeds)
 {
-    CDib dib;
-    ASSERT_TRUE(dib.Create(5, 3, 8, 256));
-    EXPECT_EQ(dib.GetStride(), 8);
-    EXPECT_EQ(dib.GetBlockSize(), 40u + 1024u + 24u);
-    const BITMAPINFOHEADER header = dib.GetHeader();
-    EXPECT_EQ(header.biSize, 40u);
-    EXPECT_EQ(header.biWidth, 5);
-    EXPECT_EQ(header.biHeight, 3);
-    EXPECT_EQ(header.biPlanes, 1);
-    EXPECT_EQ(header.biBitCount, 8);
-    EXPECT_EQ(header.biCompression, BI_RGB);
-    EXPECT_EQ(header.biClrUsed, 0u);
-    ASSERT_NE(dib.GetColorTable(), nullptr);
-    for (int i = 0; i < 256; ++i) {
-        ASSERT_EQ(dib.GetColorTable()[i], 0u);
+    const struct {
+        int width, height, bits, colors;
+        int stride;
+        uint32_t blockSize, clrUsed, compression;
+        bool table;
+    } cases[] = {
+        {5, 3, 8, 256, 8, 40 + 1024 + 24, 0, BI_RGB, true}, {2, 2, 4, 5, 4, 40 + 20 + 8, 5, BI_RGB, true},
+        {3, 2, 24, 256, 12, 0, 0, BI_RGB, false},           {3, 2, 16, 0, 8, 0, 0, BI_BITFIELDS, true},
+        {3, 2, 15, 0, 8, 0, 0, BI_RGB, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bits);
+        CDib dib;
+        ASSERT_TRUE(dib.Create(c.width, c.height, c.bits, c.colors));
+        const BITMAPINFOHEADER header = dib.GetHeader();
+        EXPECT_EQ(dib.GetStride(), c.stride);
+        if (c.blockSize != 0) {
+            EXPECT_EQ(dib.GetBlockSize(), c.blockSize);
+        }
+        EXPECT_EQ(header.biSize, 40u);
+        EXPECT_EQ((CSize{header.biWidth, header.biHeight}), (CSize{c.width, c.height}));
+        EXPECT_EQ(header.biPlanes, 1);
+        EXPECT_EQ(header.biBitCount, c.bits == 15 ? 16 : c.bits);
+        EXPECT_EQ(dib.GetBitCount(), c.bits);
+        EXPECT_EQ(header.biCompression, c.compression);
+        EXPECT_EQ(header.biClrUsed, c.clrUsed);
+        EXPECT_EQ(dib.GetColorTable() != nullptr, c.table);
     }
-    EXPECT_EQ(dib.GetBits(), dib.GetBlock() + 40 + 1024);
 
-    CDib partial;
-    ASSERT_TRUE(partial.Create(2, 2, 4, 5));
-    EXPECT_EQ(partial.GetHeader().biClrUsed, 5u) << "a partial table counts its colours";
-    EXPECT_EQ(partial.GetBlockSize(), 40u + 20u + 8u);
-}
-
-TEST(Dib, DeepSurfacesHaveNoTableAndSixteenBitsCarryTheMasks)
-{
-    CDib rgb;
-    ASSERT_TRUE(rgb.Create(3, 2, 24, 256));
-    EXPECT_EQ(rgb.GetStride(), 12);
-    EXPECT_EQ(rgb.GetColorCount(), 0);
-    EXPECT_EQ(rgb.GetColorTable(), nullptr);
-    EXPECT_EQ(rgb.GetHeader().biClrUsed, 0u);
-
+    CDib eight;
+    ASSERT_TRUE(eight.Create(5, 3, 8, 256));
+    EXPECT_EQ(std::vector<uint32_t>(eight.GetColorTable(), eight.GetColorTable() + 256), std::vector<uint32_t>(256, 0));
+    EXPECT_EQ(eight.GetBits(), eight.GetBlock() + 40 + 1024);
     CDib sixteen;
     ASSERT_TRUE(sixteen.Create(3, 2, 16, 0));
-    EXPECT_EQ(sixteen.GetHeader().biCompression, BI_BITFIELDS);
-    ASSERT_NE(sixteen.GetColorTable(), nullptr);
-    EXPECT_EQ(sixteen.GetColorTable()[0], 0xF800u);
-    EXPECT_EQ(sixteen.GetColorTable()[1], 0x07E0u);
-    EXPECT_EQ(sixteen.GetColorTable()[2], 0x001Fu);
-    EXPECT_EQ(sixteen.GetStride(), 8);
-
+    EXPECT_EQ(std::vector<uint32_t>(sixteen.GetColorTable(), sixteen.GetColorTable() + 3),
+              (std::vector<uint32_t>{0xF800, 0x07E0, 0x001F}));
+    CDib rgb;
+    ASSERT_TRUE(rgb.Create(3, 2, 24, 256));
+    EXPECT_EQ(rgb.GetColorCount(), 0);
     CDib fifteen;
     ASSERT_TRUE(fifteen.Create(3, 2, 15, 0));
-    EXPECT_EQ(fifteen.GetBitCount(), 15);
-    EXPECT_EQ(fifteen.GetHeader().biBitCount, 16);
-    EXPECT_EQ(fifteen.GetHeader().biCompression, BI_RGB);
-    EXPECT_EQ(fifteen.GetColorTable(), nullptr);
     EXPECT_EQ(fifteen.GetBytesPerPixel(), 2);
 }
 
