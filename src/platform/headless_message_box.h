@@ -25,7 +25,6 @@ public:
 
     const std::vector<SRecord>& GetRecords() const { return m_records; }
     void ClearRecords() { m_records.clear(); }
-    size_t GetUnusedAnswerCount() const { return m_script.size(); }
 
 private:
     std::vector<SRecord> m_records;
