@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/dib_layout.h"
+#include "model/display_pixel.h"
 #include "model/geometry.h"
 
 // A surface the program draws into directly: the back buffers of the windows
@@ -31,6 +32,9 @@ public:
     const uint8_t* GetRow(int y) const { return m_bits.data() + RowOffset(y); }
     uint16_t* GetRow16(int y) { return reinterpret_cast<uint16_t*>(GetRow(y)); }
     const uint16_t* GetRow16(int y) const { return reinterpret_cast<const uint16_t*>(GetRow(y)); }
+    // Row y of an on-screen surface (bit count kDisplayBitCount).
+    DisplayPixel* GetDisplayRow(int y) { return reinterpret_cast<DisplayPixel*>(GetRow(y)); }
+    const DisplayPixel* GetDisplayRow(int y) const { return reinterpret_cast<const DisplayPixel*>(GetRow(y)); }
     uint8_t* GetPixelAddress(int x, int y) { return GetRow(y) + x * GetBytesPerPixel(); }
 
 private:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "formats/stipplebox_chunk_serializer.h"
+#include "model/display_pixel.h"
 
 class CStippleboxColorSelection;
 
@@ -25,6 +26,7 @@ struct SPaletteColor {
     {
         return static_cast<uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
     }
+    constexpr DisplayPixel ToDisplayPixel() const { return MakeDisplayPixel(red, green, blue); }
     friend bool operator==(const SPaletteColor&, const SPaletteColor&) = default;
 };
 static_assert(sizeof(SPaletteColor) == 3);
