@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/command_map.h"
+#include "bars/icon_manager.h"
 #include "bars/menu_manager.h"
 #include "commands/clipboard.h"
 #include "commands/command_id_data_manager.h"
@@ -72,6 +73,7 @@ public:
     const std::filesystem::path& GetDocumentPath() const { return m_documentPath; }
     CImageEditWnd& GetImageEditWnd() { return m_imageEditWnd; }
     const CMenuManager& GetMenuManager() const { return m_menuManager; }
+    const CIconManager& GetIconManager() const { return m_iconManager; }
 
 private:
     void BuildCommandMap();
@@ -123,6 +125,7 @@ private:
     CZoomManager m_zoomManager;
     CSerializerList m_serializers;
     CMenuManager m_menuManager;
+    CIconManager m_iconManager;
     CImageEditWnd m_imageEditWnd;
     CCommandMap m_commandMap;
     CClipboard m_clipboard;
