@@ -9,6 +9,9 @@
 #include "app/qt/qt_modal_dialogs.h"
 #include "app/stipplebox_app.h"
 #include "app/stipplebox_dlg.h"
+#include "bars/qt/qt_bars_host.h"
+#include "bars/qt/qt_icons.h"
+#include "bars/qt/qt_status_bar.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_box.h"
@@ -43,6 +46,10 @@ int main(int argc, char* argv[])
     dialogs.SetParent(&window);
 
     dialog.OnInitDialog(window);
+    window.setWindowIcon(ToQIcon(dialog.GetIconManager(), CIconManager::kApplicationIcon));
+    CQtStatusBar statusBar(window, window.GetCanvasHost(), dialog.GetImageEditWnd());
+    CQtBarsHost bars(window, dialog, dialog.GetMenuManager(), dialog.GetIconManager(), statusBar);
+    dialog.SetBarsHost(&bars);
     ReportFirstPaintWhenAsked(window.GetCanvasHost());
     window.resize(QSize(1280, 800).boundedTo(QApplication::primaryScreen()->availableSize()));
     window.show();

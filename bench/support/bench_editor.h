@@ -35,6 +35,8 @@ private:
         bool RunGrid(CGridDlg&) override { return false; }
         bool RunGeneral(CGeneralDlg&) override { return false; }
         bool RunPaletteProperty(CPalettePropertyDlg&) override { return false; }
+        bool RunToolBarCustomize(CToolBarCustomizeDlg&) override { return false; }
+        bool RunVersion(CVersionDlg&) override { return false; }
     };
     class CNoDialogHost final : public IDialogHost {
         void SetWindowText(const std::string&) override {}

@@ -8,6 +8,8 @@ class CImageRotateDlg;
 class CImageScalingDlg;
 class CNewDocumentDlg;
 class CPalettePropertyDlg;
+class CToolBarCustomizeDlg;
+class CVersionDlg;
 
 // Shows the forms of the program's dialogs. Each form edits the fields of
 // its dialog's logic and returns true when the user confirmed with OK.
@@ -22,4 +24,6 @@ public:
     virtual bool RunGrid(CGridDlg& dialog) = 0;
     virtual bool RunGeneral(CGeneralDlg& dialog) = 0;
     virtual bool RunPaletteProperty(CPalettePropertyDlg& dialog) = 0;
+    virtual bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) = 0;
+    virtual bool RunVersion(CVersionDlg& dialog) = 0;
 };

@@ -33,7 +33,8 @@ CStippleboxDlg::CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDi
       m_commandManager(std::make_unique<CCommandManager>()),
       m_zoomTable(CreateZoomTable()),
       m_penSizeTable(CreatePenSizeTable()),
-      m_zoomManager(SortedValues(m_zoomTable))
+      m_zoomManager(SortedValues(m_zoomTable)),
+      m_toolBars(m_settingsDirectory)
 {
     AddStandardSerializers(m_serializers);
     m_imageEditWnd.SetOverscroll(true);
@@ -69,11 +70,15 @@ void CStippleboxDlg::InstallDocument(std::unique_ptr<CStippleboxData> document, 
     m_commandManager = std::make_unique<CCommandManager>();
     m_imageEditWnd.AttachDocument(m_document.get());
     m_imageEditWnd.ResetView(true);
+    RedrawColorObjects(true);
+    RefreshToolBars();
 }
 
 bool CStippleboxDlg::OnCommand(unsigned id)
 {
-    return m_commandMap.Execute(id);
+    const bool routed = m_commandMap.Execute(id);
+    RefreshToolBars();
+    return routed;
 }
 
 void CStippleboxDlg::OnUpdateCommand(ICmdUI& cmdUI)
@@ -101,6 +106,7 @@ void CStippleboxDlg::BuildCommandMap()
     AddLayerCommands();
     AddSelectionCommands();
     AddPaletteCommands();
+    AddBarCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };
@@ -142,7 +148,9 @@ void CStippleboxDlg::AddViewCommands()
 
 bool CStippleboxDlg::ExecuteCommand(std::unique_ptr<CCommand> command)
 {
-    return m_commandManager->Execute(std::move(command), true);
+    const bool executed = m_commandManager->Execute(std::move(command), true);
+    RefreshToolBars();
+    return executed;
 }
 
 void CStippleboxDlg::OnLayersChanged(bool)
@@ -165,30 +173,39 @@ void CStippleboxDlg::OnCanvasResized()
 
 void CStippleboxDlg::SetColorIndex(EColorIndex which, uint8_t index)
 {
-    // The palette window's marks and the tool bars' colour displays, which
-    // follow the colours too, do not exist yet.
+    // The palette window's marks, which follow the colours too, do not
+    // exist yet.
     if (which == kDrawingColor) {
+        if (m_document->GetDrawingColor() == index) {
+            return;
+        }
         m_document->SetDrawingColor(index);
     } else if (m_document->GetBackgroundColor() != index) {
         m_document->SetBackgroundColor(index);
         m_imageEditWnd.GetLayerCache().Rebuild();
         m_imageEditWnd.RepaintAll(true);
+    } else {
+        return;
     }
+    RedrawColorObjects(true);
 }
 
-void CStippleboxDlg::OnPaletteEntryChanged(int, bool, bool repaint)
+void CStippleboxDlg::OnPaletteEntryChanged(int index, bool, bool repaint)
 {
-    // The palette window and the colour displays of the tool bars, which
-    // this also refreshes, do not exist yet.
+    // The palette window, which this also refreshes, does not exist yet.
     if (repaint) {
         m_imageEditWnd.RepaintAll(true);
     }
+    RedrawColorObjects(index == m_document->GetDrawingColor() || index == m_document->GetBackgroundColor());
 }
 
-void CStippleboxDlg::OnPaletteChanged(bool repaint, bool, bool, bool)
+void CStippleboxDlg::OnPaletteChanged(bool repaint, bool bars, bool, bool)
 {
     if (repaint) {
         m_imageEditWnd.RepaintAll(true);
+    }
+    if (bars) {
+        RedrawColorObjects(true);
     }
 }
 
@@ -200,6 +217,7 @@ void CStippleboxDlg::OnCurrentPaletteChanged()
 void CStippleboxDlg::SetZoom(int zoom)
 {
     m_imageEditWnd.SetZoom(zoom, true);
+    RefreshToolBars();
 }
 
 void CStippleboxDlg::SelectTool(unsigned id)
@@ -209,6 +227,7 @@ void CStippleboxDlg::SelectTool(unsigned id)
         return;
     }
     m_imageEditWnd.SetTool(CreateTool(id));
+    RefreshToolBars();
 }
 
 void CStippleboxDlg::ShowPopupMenu(int menu, const CRect& rect)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "app/command_map.h"
 #include "bars/icon_manager.h"
 #include "bars/menu_manager.h"
+#include "bars/tool_bar_set.h"
 #include "commands/clipboard.h"
 #include "commands/command_id_data_manager.h"
 #include "commands/command_manager.h"
@@ -17,6 +19,8 @@
 #include "views/zoom_manager.h"
 
 class CImageEditTool;
+class CBarObjectWnd;
+class IBarsHost;
 class CStippleboxData;
 class IModalDialogs;
 
@@ -68,6 +72,15 @@ public:
     // the lower half of the screen, else below it.
     void ShowPopupMenu(int menu, const CRect& rect);
 
+    // The window that shows the tool bars and the status bar; none leaves
+    // them unshown (tests of other things).
+    void SetBarsHost(IBarsHost* host);
+    // Hides a shown tool bar or shows a hidden one; the main bar stays.
+    void ToggleToolbar(int index);
+    // Brings the tool bar buttons and the status bar up to date.
+    void RefreshToolBars();
+    const CToolBarSet& GetToolBars() const { return m_toolBars; }
+
     CStippleboxData* GetDocument() const { return m_document.get(); }
     CCommandManager& GetCommandManager() const { return *m_commandManager; }
     const std::filesystem::path& GetDocumentPath() const { return m_documentPath; }
@@ -84,6 +97,7 @@ private:
     void AddLayerCommands();
     void AddSelectionCommands();
     void AddPaletteCommands();
+    void AddBarCommands();
 
     void OnFileNew();
     void OnFileOpen();
@@ -114,6 +128,14 @@ private:
 
     void OnDelayAll();
 
+    void ShowToolBars();
+    // Repaints the colour display (with colorDisplay) and the mini palette.
+    void RedrawColorObjects(bool colorDisplay);
+    // The command whose icon each state button shows: the current choice.
+    std::map<unsigned, unsigned> GetStateButtonPictures();
+    std::unique_ptr<CBarObjectWnd> CreateToolBarWindow(unsigned id);
+    void OnCustomizeToolbars();
+
     std::filesystem::path m_settingsDirectory;
     IModalDialogs& m_dialogs;
     IDialogHost* m_host = nullptr;
@@ -130,4 +152,6 @@ private:
     CCommandMap m_commandMap;
     CClipboard m_clipboard;
     SToolOptions m_toolOptions;
+    CToolBarSet m_toolBars;
+    IBarsHost* m_barsHost = nullptr;
 };

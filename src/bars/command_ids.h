@@ -102,4 +102,8 @@ enum ECommandID : unsigned {
     kCmdPenSizeButton = 32856,
     kCmdToneButton = 32873,
     kCmdFillStyleButton = 32912,
+
+    // Tool bar objects: the drawing and background colours, the palette.
+    kCmdColorDisplay = 32944,
+    kCmdMiniPalette = 33108,
 };

@@ -79,6 +79,19 @@ std::vector<Item> ToolbarItems()
     return items;
 }
 
+const Item* FindItem(const std::vector<Item>& items, unsigned id)
+{
+    for (const Item& item : items) {
+        if (item.id == id && !item.IsSubmenu()) {
+            return &item;
+        }
+        if (const Item* found = FindItem(item.items, id)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<Item> BuildMainMenu()
 {
     return {
@@ -173,4 +186,10 @@ const CMenuManager::SItemInfo* CMenuManager::FindPopupMenu(int resource) const
 {
     const auto found = m_popupMenus.find(resource);
     return found == m_popupMenus.end() ? nullptr : &found->second;
+}
+
+std::string CMenuManager::FindLabel(unsigned id) const
+{
+    const Item* item = FindItem(m_mainMenu, id);
+    return item == nullptr ? std::string() : item->label;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/menu.h"
@@ -28,6 +29,8 @@ public:
     const std::vector<SItemInfo>& GetMainMenu() const { return m_mainMenu; }
     // A popup menu, or null when there is no such resource.
     const SItemInfo* FindPopupMenu(int resource) const;
+    // The label of the command's item in the menu bar; empty when none.
+    std::string FindLabel(unsigned id) const;
 
 private:
     std::vector<SItemInfo> m_mainMenu;

@@ -18,6 +18,8 @@
 #include "app/new_document_dlg.h"
 #include "app/palette_property_dlg.h"
 #include "app/stipplebox_dlg.h"
+#include "bars/tool_bar_customize_dlg.h"
+#include "bars/version_dlg.h"
 #include "commands/command.h"
 #include "platform/dialog_host.h"
 #include "platform/headless_file_dialog.h"
@@ -54,6 +56,8 @@ public:
     bool RunGrid(CGridDlg& dialog) override { return Answer(grid, dialog); }
     bool RunGeneral(CGeneralDlg& dialog) override { return Answer(general, dialog); }
     bool RunPaletteProperty(CPalettePropertyDlg& dialog) override { return Answer(paletteProperty, dialog); }
+    bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) override { return Answer(customize, dialog); }
+    bool RunVersion(CVersionDlg& dialog) override { return Answer(version, dialog); }
 
     std::function<void(CImageResizeDlg&)> resize;
     std::function<void(CImageRotateDlg&)> rotate;
@@ -62,6 +66,8 @@ public:
     std::function<void(CGridDlg&)> grid;
     std::function<void(CGeneralDlg&)> general;
     std::function<void(CPalettePropertyDlg&)> paletteProperty;
+    std::function<void(CToolBarCustomizeDlg&)> customize;
+    std::function<void(CVersionDlg&)> version;
 
 private:
     template <class Dialog>

@@ -8,6 +8,8 @@
 #include "app/qt/image_scaling_form.h"
 #include "app/qt/new_document_form.h"
 #include "app/qt/palette_property_form.h"
+#include "bars/qt/tool_bar_customize_form.h"
+#include "bars/qt/version_form.h"
 
 namespace {
 
@@ -59,4 +61,14 @@ bool CQtModalDialogs::RunPaletteProperty(CPalettePropertyDlg& dialog)
 {
     CPalettePropertyForm form(dialog, m_parent);
     return form.exec() == QDialog::Accepted;
+}
+
+bool CQtModalDialogs::RunToolBarCustomize(CToolBarCustomizeDlg& dialog)
+{
+    return Run<CToolBarCustomizeForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunVersion(CVersionDlg& dialog)
+{
+    return Run<CVersionForm>(dialog, m_parent);
 }

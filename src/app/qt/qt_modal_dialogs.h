@@ -18,6 +18,8 @@ public:
     bool RunGrid(CGridDlg& dialog) override;
     bool RunGeneral(CGeneralDlg& dialog) override;
     bool RunPaletteProperty(CPalettePropertyDlg& dialog) override;
+    bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) override;
+    bool RunVersion(CVersionDlg& dialog) override;
 
 private:
     QWidget* m_parent;

@@ -93,8 +93,20 @@ void CQtMainWindow::EndDialog()
     close();
 }
 
+void CQtMainWindow::SendCommand(unsigned id, const QWidget* source)
+{
+    m_commandSource = source;
+    m_target.OnCommand(id);
+    m_commandSource = nullptr;
+}
+
 CRect CQtMainWindow::GetCommandSourceRect() const
 {
+    if (m_commandSource != nullptr) {
+        const QPoint topLeft = m_commandSource->mapToGlobal(QPoint(0, 0));
+        return {topLeft.x(), topLeft.y(), topLeft.x() + m_commandSource->width(),
+                topLeft.y() + m_commandSource->height()};
+    }
     const QPoint pointer = QCursor::pos();
     return {pointer.x(), pointer.y(), pointer.x() + 1, pointer.y() + 1};
 }

@@ -25,6 +25,9 @@ public:
     void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override;
 
     CQtWindowHost& GetCanvasHost() const { return *m_canvasHost; }
+    // Sends a button's command ID; while it is handled, the button is the
+    // command's source.
+    void SendCommand(unsigned id, const QWidget* source);
     // The command ID an action of the menus sends, or 0.
     static unsigned GetCommandID(const QAction& action);
 
@@ -38,4 +41,5 @@ private:
     ICommandTarget& m_target;
     CQtWindowHost* m_canvasHost;
     bool m_ending = false;
+    const QWidget* m_commandSource = nullptr;
 };
