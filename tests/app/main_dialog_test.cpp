@@ -165,8 +165,8 @@ TEST_F(MainDialog, LayersExportAsNumberedFilesBackmostFirst)
 
 TEST_F(MainDialog, ViewCommandsFollowTheCanvasAndItemsOfFeaturesNotOfferedAreDisabled)
 {
-    EXPECT_FALSE(dialog.OnCommand(kCmdVersion));
-    EXPECT_EQ(Update(kCmdVersion).GetEnabled(), false);
+    EXPECT_FALSE(dialog.OnCommand(kCmdPlayerWindow));
+    EXPECT_EQ(Update(kCmdPlayerWindow).GetEnabled(), false);
     EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す");
 
     CImageEditWnd& canvas = dialog.GetImageEditWnd();
