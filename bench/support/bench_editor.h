@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/framework_wnd.h"
 #include "app/modal_dialogs.h"
 #include "app/stipplebox_dlg.h"
 #include "platform/dialog_host.h"
@@ -44,6 +45,8 @@ private:
         CRect GetCommandSourceRect() const override { return {}; }
         CSize GetScreenSize() const override { return {1280, 800}; }
         void TrackPopupMenu(const SMenuItem&, CPoint, bool) override {}
+        // The benchmarks open no tool windows.
+        std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd&, const CRect&) override { return {}; }
     };
     // Keeps the capture; presenting and timers cost nothing.
     class CNoScreenHost final : public IWindowHost {

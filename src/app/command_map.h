@@ -16,6 +16,7 @@ public:
     void Add(unsigned id, Handler handler, UpdateHandler update = {});
     void AddRange(unsigned first, unsigned last, const Handler& handler, const UpdateHandler& update = {});
 
+    bool Contains(unsigned id) const { return m_routes.count(id) != 0; }
     // False when the ID has no route.
     bool Execute(unsigned id) const;
     void Update(ICmdUI& cmdUI) const;

@@ -95,6 +95,10 @@ enum ECommandID : unsigned {
     kCmdGeneralSettings = 33110,
     kCmdVersion = 32958,
 
+    // Commands every tool window has.
+    kCmdWindowPin = 32920,
+    kCmdWindowClose = 32953,
+
     // Tool bar state buttons that open popup menus.
     kCmdMenuButton = 32781,
     kCmdZoomButton = 32833,

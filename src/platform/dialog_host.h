@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "model/geometry.h"
 #include "platform/menu.h"
 
+class CFrameworkWnd;
 class ICmdUI;
+class IToolWindowHost;
 
 // What the main window sends to the program's main dialog: the command IDs
 // of menu items and buttons, the update of an item before it shows, and the
@@ -34,4 +37,9 @@ public:
     // bottom-left corner with above set. A chosen item comes back through
     // the command target.
     virtual void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) = 0;
+    // Carries a tool window in a frame of its own above this window, at the
+    // place given (screen coordinates), or at a default place when that one
+    // is empty or lies off every screen. The frame lives as long as the
+    // pointer; the window must outlive it.
+    virtual std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) = 0;
 };

@@ -25,6 +25,7 @@
 #include "platform/headless_file_dialog.h"
 #include "platform/recording_cmd_ui.h"
 #include "support/headless_message_box_scope.h"
+#include "support/headless_tool_window.h"
 #include "support/scratch_directory.h"
 
 // The real main dialog, headless: scripted dialogs and message boxes, a
@@ -89,6 +90,10 @@ public:
     void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override
     {
         popups.push_back({menu.label, point, above});
+    }
+    std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) override
+    {
+        return std::make_unique<CHeadlessToolWindow>(window, place);
     }
 
     struct SPopup {

@@ -6,43 +6,15 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include "platform/cmd_ui.h"
+#include "platform/qt/qt_command_menu.h"
+#include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
-
-namespace {
-
-// Menu texts are shown as they are: an ampersand is not a mnemonic marker.
-QString MenuText(const std::string& text)
-{
-    return QString::fromStdString(text).replace('&', "&&");
-}
-
-// An update handler's view of a menu action.
-class CQtActionCmdUI final : public ICmdUI {
-public:
-    CQtActionCmdUI(QAction& action, unsigned id) : m_action(action), m_id(id) {}
-
-    unsigned GetID() const override { return m_id; }
-    void Enable(bool enabled) override { m_action.setEnabled(enabled); }
-    void SetCheck(bool checked) override
-    {
-        m_action.setCheckable(true);
-        m_action.setChecked(checked);
-    }
-    void SetText(const std::string& text) override { m_action.setText(MenuText(text)); }
-
-private:
-    QAction& m_action;
-    unsigned m_id;
-};
-
-}  // namespace
 
 CQtMainWindow::CQtMainWindow(ICommandTarget& target, const std::vector<SMenuItem>& menus, CWnd& canvas)
     : m_target(target), m_canvasHost(new CQtWindowHost(canvas, this))
 {
     for (const SMenuItem& item : menus) {
-        FillMenu(*menuBar()->addMenu(MenuText(item.label)), item.items);
+        FillCommandMenu(*menuBar()->addMenu(MenuText(item.label)), item.items, m_target, *this);
     }
     setCentralWidget(m_canvasHost);
     m_canvasHost->setFocus();
@@ -52,34 +24,7 @@ CQtMainWindow::~CQtMainWindow() = default;
 
 unsigned CQtMainWindow::GetCommandID(const QAction& action)
 {
-    return action.data().toUInt();
-}
-
-void CQtMainWindow::FillMenu(QMenu& menu, const std::vector<SMenuItem>& items)
-{
-    for (const SMenuItem& item : items) {
-        if (item.IsSeparator()) {
-            menu.addSeparator();
-        } else if (item.IsSubmenu()) {
-            FillMenu(*menu.addMenu(MenuText(item.label)), item.items);
-        } else {
-            QAction* action = menu.addAction(MenuText(item.label));
-            action->setData(item.id);
-            const unsigned id = item.id;
-            connect(action, &QAction::triggered, this, [this, id] { m_target.OnCommand(id); });
-        }
-    }
-    connect(&menu, &QMenu::aboutToShow, this, [this, &menu] { UpdateMenu(menu); });
-}
-
-void CQtMainWindow::UpdateMenu(QMenu& menu)
-{
-    for (QAction* action : menu.actions()) {
-        if (const unsigned id = GetCommandID(*action); id != 0) {
-            CQtActionCmdUI cmdUI(*action, id);
-            m_target.OnUpdateCommand(cmdUI);
-        }
-    }
+    return ::GetCommandID(action);
 }
 
 void CQtMainWindow::SetWindowText(const std::string& text)
@@ -120,12 +65,17 @@ CSize CQtMainWindow::GetScreenSize() const
 void CQtMainWindow::TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above)
 {
     QMenu popup(this);
-    FillMenu(popup, menu.items);
+    FillCommandMenu(popup, menu.items, m_target, popup);
     QPoint position(point.x, point.y);
     if (above) {
         position.ry() -= popup.sizeHint().height();
     }
     popup.exec(position);
+}
+
+std::unique_ptr<IToolWindowHost> CQtMainWindow::CreateToolWindow(CFrameworkWnd& window, const CRect& place)
+{
+    return std::make_unique<CQtToolWindow>(window, *this, place);
 }
 
 void CQtMainWindow::closeEvent(QCloseEvent* event)

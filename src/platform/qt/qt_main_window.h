@@ -6,7 +6,6 @@
 
 class CQtWindowHost;
 class CWnd;
-class QMenu;
 
 // The program's main window: the menu bar built from menu items, and the
 // canvas window filling the rest. Every item sends its command ID to the
@@ -23,6 +22,7 @@ public:
     CRect GetCommandSourceRect() const override;
     CSize GetScreenSize() const override;
     void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override;
+    std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) override;
 
     CQtWindowHost& GetCanvasHost() const { return *m_canvasHost; }
     // Sends a button's command ID; while it is handled, the button is the
@@ -35,9 +35,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FillMenu(QMenu& menu, const std::vector<SMenuItem>& items);
-    void UpdateMenu(QMenu& menu);
-
     ICommandTarget& m_target;
     CQtWindowHost* m_canvasHost;
     bool m_ending = false;

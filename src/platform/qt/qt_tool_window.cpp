@@ -1,0 +1,215 @@
+#include "platform/qt/qt_tool_window.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "app/tool_window_place.h"
+#include "platform/qt/qt_command_menu.h"
+#include "platform/qt/qt_window_host.h"
+
+namespace {
+
+CRect ToCRect(const QRect& rect)
+{
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QRect ToQRect(const CRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+// A tool window opens to the right of the main window when there is room on
+// its screen, else inside its top-right corner.
+constexpr int kGap = 8;
+
+}  // namespace
+
+CQtToolWindow::CQtToolWindow(CFrameworkWnd& window, QWidget& mainWindow, const CRect& place)
+    : QWidget(nullptr, Qt::Tool), m_window(window), m_client(new QWidget(this))
+{
+    // No parent widget, so that the frame's owner alone decides when it
+    // goes; the main window is its transient parent, which keeps it above.
+    mainWindow.winId();
+    winId();
+    windowHandle()->setTransientParent(mainWindow.windowHandle());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor::fromRgb(kToolWindowFace));
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    AddButtons();
+    if (m_toolBar != nullptr) {
+        layout->addWidget(m_toolBar);
+    }
+    layout->addWidget(m_client, 1);
+    for (CWnd* child : m_window.GetChildren()) {
+        m_childHosts[child] = new CQtWindowHost(*child, m_client);
+    }
+    m_client->installEventFilter(this);
+
+    m_window.AttachHost(this);
+    SetWindowText(m_window.GetTitle());
+    for (size_t i = 0; i < m_window.GetLabels().size(); ++i) {
+        ShowLabel(int(i), m_window.GetLabels()[i]);
+    }
+    UpdateButtons();
+
+    std::vector<CRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.push_back(ToCRect(screen->availableGeometry()));
+    }
+    setGeometry(ToQRect(PlaceToolWindow(place, DefaultPlace(mainWindow), screens)));
+    show();
+}
+
+CQtToolWindow::~CQtToolWindow()
+{
+    m_client->removeEventFilter(this);
+    m_window.AttachHost(nullptr);
+}
+
+void CQtToolWindow::AddButtons()
+{
+    if (m_window.GetButtons().empty()) {
+        return;
+    }
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const CFrameworkWnd::SButton& button : m_window.GetButtons()) {
+        QAction* action = m_toolBar->addAction(MenuText(button.label));
+        action->setData(button.id);
+        const unsigned id = button.id;
+        connect(action, &QAction::triggered, this, [this, action, id] {
+            const QWidget* source = m_toolBar->widgetForAction(action);
+            m_commandSource = source != nullptr ? QRect(source->mapToGlobal(QPoint(0, 0)), source->size()) : QRect();
+            m_window.OnCommand(id);
+            m_commandSource = QRect();
+            UpdateButtons();
+        });
+    }
+}
+
+CRect CQtToolWindow::DefaultPlace(const QWidget& mainWindow) const
+{
+    const CSize client = m_window.GetDefaultClientSize();
+    const int toolBarHeight = m_toolBar != nullptr ? m_toolBar->sizeHint().height() : 0;
+    const QSize size(client.cx, client.cy + toolBarHeight);
+    const QRect main = mainWindow.frameGeometry();
+    const QScreen* screen = mainWindow.screen() != nullptr ? mainWindow.screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen->availableGeometry();
+    QPoint topLeft(main.right() + 1 + kGap, main.top());
+    if (topLeft.x() + size.width() > available.right() + 1) {
+        topLeft.setX(main.right() + 1 - kGap - size.width());
+    }
+    // Below the main window's title bar and menu bar.
+    topLeft.setY(std::max(available.top(), mainWindow.geometry().top()) + kGap);
+    return ToCRect(QRect(topLeft, size));
+}
+
+void CQtToolWindow::SetWindowText(const std::string& text)
+{
+    setWindowTitle(QString::fromStdString(text));
+}
+
+void CQtToolWindow::MoveChild(CWnd& child, const CRect& rect)
+{
+    if (CQtWindowHost* host = FindChildHost(child)) {
+        host->setGeometry(ToQRect(rect));
+    }
+}
+
+CQtWindowHost* CQtToolWindow::FindChildHost(const CWnd& child) const
+{
+    const auto found = m_childHosts.find(&child);
+    return found == m_childHosts.end() ? nullptr : found->second;
+}
+
+void CQtToolWindow::ShowLabel(int index, const CFrameworkWnd::SLabel& label)
+{
+    while (int(m_labels.size()) <= index) {
+        m_labels.push_back(new QLabel(m_client));
+    }
+    QLabel& shown = *m_labels[index];
+    shown.setText(QString::fromStdString(label.text));
+    shown.setAlignment(Qt::AlignVCenter | (label.alignRight ? Qt::AlignRight : Qt::AlignLeft));
+    shown.setGeometry(ToQRect(label.rect));
+    shown.setVisible(!label.rect.IsRectEmpty());
+}
+
+void CQtToolWindow::UpdateButtons()
+{
+    if (m_toolBar != nullptr) {
+        UpdateCommandActions(m_toolBar->actions(), m_window);
+    }
+}
+
+CRect CQtToolWindow::GetCommandSourceRect() const
+{
+    if (m_commandSource.isValid()) {
+        return ToCRect(m_commandSource);
+    }
+    const QPoint pointer = QCursor::pos();
+    return {pointer.x(), pointer.y(), pointer.x() + 1, pointer.y() + 1};
+}
+
+void CQtToolWindow::TrackPopupMenu(const SMenuItem& menu, CPoint point)
+{
+    QMenu popup(this);
+    FillCommandMenu(popup, menu.items, m_window, popup);
+    popup.exec(QPoint(point.x, point.y));
+    UpdateButtons();
+}
+
+void CQtToolWindow::PostClose()
+{
+    // Queued on the application, not on this frame: the close destroys it.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [frame = QPointer<CQtToolWindow>(this)] {
+            if (frame) {
+                frame->m_window.OnPostedClose();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+CRect CQtToolWindow::GetWindowRect() const
+{
+    return ToCRect(geometry());
+}
+
+void CQtToolWindow::Activate()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void CQtToolWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    m_window.OnClose();
+}
+
+bool CQtToolWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize) {
+        m_window.OnSize(m_client->width(), m_client->height());
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "app/framework_wnd.h"
+#include "bars/command_ids.h"
+#include "platform/window.h"
+
+// A tool window with one child, one label, a command of its own and the
+// shared buttons.
+class CTestToolWnd final : public CFrameworkWnd {
+public:
+    explicit CTestToolWnd(ICommandTarget& owner) : CFrameworkWnd(owner)
+    {
+        SetTitle("テスト");
+        AddChild(child);
+        label = AddLabel();
+        AddButton(kCmdMenuButton, "メニュー");
+        AddButton(kCmdWindowPin, "ピン留め");
+        Commands().Add(kOwnCommand, [this](unsigned) { ++ownRuns; });
+    }
+    CSize GetDefaultClientSize() const override { return {200, 120}; }
+    void OnSize(int width, int height) override
+    {
+        MoveChild(child, {4, 4, width - 4, height - 24});
+        MoveLabel(label, {4, height - 20, width - 4, height}, true);
+        SetLabelText(label, std::to_string(width));
+    }
+
+    static constexpr unsigned kOwnCommand = 40001;
+    CWnd child;
+    int label = 0;
+    int ownRuns = 0;
+
+private:
+    SMenuItem BuildMenu() const override
+    {
+        return SMenuItem::Submenu("メニュー", {SMenuItem::Command("閉じる", kCmdWindowClose)});
+    }
+};
+
