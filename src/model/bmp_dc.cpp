@@ -20,15 +20,15 @@ int CBmpDC::GetDIBColorTable(int first, int count, RGBQUAD* colors) const
     return got;
 }
 
-void CBmpDC::FillSolidRect(const CRect& rect, uint16_t color)
+void CBmpDC::FillSolidRect(const CRect& rect, DisplayPixel color)
 {
-    assert(m_surface.GetBitCount() == 16);
+    assert(m_surface.GetBitCount() == kDisplayBitCount);
     CRect clipped;
     if (!clipped.IntersectRect(rect, m_surface.GetRect())) {
         return;
     }
     for (int y = clipped.top; y < clipped.bottom; ++y) {
-        std::fill_n(m_surface.GetRow16(y) + clipped.left, clipped.Width(), color);
+        std::fill_n(m_surface.GetDisplayRow(y) + clipped.left, clipped.Width(), color);
     }
 }
 

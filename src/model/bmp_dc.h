@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "model/dib_layout.h"
+#include "model/display_pixel.h"
 #include "model/geometry.h"
 
 class CDibSection;
@@ -17,8 +18,9 @@ public:
     int SetDIBColorTable(int first, int count, const RGBQUAD* colors);
     int GetDIBColorTable(int first, int count, RGBQUAD* colors) const;
 
-    // 16-bit surfaces only. Both clip to the surfaces.
-    void FillSolidRect(const CRect& rect, uint16_t color);
+    // Both clip to the surfaces. FillSolidRect is for display surfaces;
+    // BitBlt copies between surfaces of one depth.
+    void FillSolidRect(const CRect& rect, DisplayPixel color);
     void BitBlt(int x, int y, int width, int height, const CDibSection& source, int sourceX, int sourceY);
 
 private:

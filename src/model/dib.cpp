@@ -7,9 +7,15 @@
 
 namespace {
 
-uint16_t Rgb565(uint8_t red, uint8_t green, uint8_t blue)
+// Widens a 5- or 6-bit channel to 8 bits, so that full intensity stays full.
+uint8_t Widen5(unsigned value)
 {
-    return static_cast<uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
+    return uint8_t(value << 3 | value >> 2);
+}
+
+uint8_t Widen6(unsigned value)
+{
+    return uint8_t(value << 2 | value >> 4);
 }
 
 }  // namespace
@@ -62,12 +68,12 @@ void CDib::Draw(CDibSection& target, int x, int y) const
 void CDib::StretchDraw(CDibSection& target, int x, int y, int width, int height, int sourceX, int sourceY,
                        int sourceWidth, int sourceHeight) const
 {
-    if (target.GetBitCount() != 16 || width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) {
+    if (target.GetBitCount() != kDisplayBitCount || width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) {
         return;
     }
     const uint8_t* bits = GetBits();
     const RGBQUAD* table = GetBitCount() <= 8 ? GetRgbQuads() : nullptr;
-    auto sourcePixel = [&](int sx, int sy) -> uint16_t {
+    auto sourcePixel = [&](int sx, int sy) -> DisplayPixel {
         const uint8_t* row = bits + RowOffset(sy);
         int index = 0;
         switch (GetBitCount()) {
@@ -81,27 +87,29 @@ void CDib::StretchDraw(CDibSection& target, int x, int y, int width, int height,
             index = row[sx];
             break;
         case 15: {
-            const uint16_t v = static_cast<uint16_t>(row[2 * sx] | (row[2 * sx + 1] << 8));
-            return static_cast<uint16_t>(((v & 0x7FE0) << 1) | ((v & 0x0200) >> 4) | (v & 0x001F));
+            const unsigned v = row[2 * sx] | (row[2 * sx + 1] << 8);
+            return MakeDisplayPixel(Widen5(v >> 10 & 0x1F), Widen5(v >> 5 & 0x1F), Widen5(v & 0x1F));
         }
-        case 16:
-            return static_cast<uint16_t>(row[2 * sx] | (row[2 * sx + 1] << 8));
+        case 16: {
+            const unsigned v = row[2 * sx] | (row[2 * sx + 1] << 8);
+            return MakeDisplayPixel(Widen5(v >> 11), Widen6(v >> 5 & 0x3F), Widen5(v & 0x1F));
+        }
         default: {
             const uint8_t* p = row + sx * GetBytesPerPixel();
-            return Rgb565(p[2], p[1], p[0]);
+            return MakeDisplayPixel(p[2], p[1], p[0]);
         }
         }
         if (index >= GetColorCount()) {
-            return 0;
+            return kDisplayBlack;
         }
-        return Rgb565(table[index].rgbRed, table[index].rgbGreen, table[index].rgbBlue);
+        return MakeDisplayPixel(table[index].rgbRed, table[index].rgbGreen, table[index].rgbBlue);
     };
     for (int dy = std::max(0, -y); dy < height && y + dy < target.GetHeight(); ++dy) {
         const int sy = sourceY + static_cast<int>(int64_t(dy) * sourceHeight / height);
         if (sy < 0 || sy >= GetHeight()) {
             continue;
         }
-        uint16_t* out = target.GetRow16(y + dy);
+        DisplayPixel* out = target.GetDisplayRow(y + dy);
         for (int dx = std::max(0, -x); dx < width && x + dx < target.GetWidth(); ++dx) {
             const int sx = sourceX + static_cast<int>(int64_t(dx) * sourceWidth / width);
             if (sx >= 0 && sx < GetWidth()) {

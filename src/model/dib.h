@@ -20,10 +20,10 @@ public:
     // empty) for any other. The block is zero-filled.
     bool Create(int width, int height, int bitCount, int colorCount);
 
-    // Copies the whole bitmap 1:1 to (x, y) of a 16-bit surface, clipped.
+    // Copies the whole bitmap 1:1 to (x, y) of a display surface, clipped.
     void Draw(CDibSection& target, int x, int y) const;
     // Scales the source rectangle to the destination rectangle (nearest
-    // pixel) on a 16-bit surface, clipped to the surface.
+    // pixel) on a display surface, clipped to the surface.
     void StretchDraw(CDibSection& target, int x, int y, int width, int height, int sourceX, int sourceY,
                      int sourceWidth, int sourceHeight) const;
 

@@ -9,8 +9,8 @@
 
 // A surface the program draws into directly: the back buffers of the windows
 // and the pictures of colour lists and tool bars. Laid out like a DIB (rows
-// bottom-up, stride a multiple of 4); the platform layer shows 16-bit 5-6-5
-// sections on screen as they are.
+// bottom-up, stride a multiple of 4); the platform layer shows sections of the
+// display depth (kDisplayBitCount) on screen as they are.
 class CDibSection : public CDibShape {
 public:
     virtual ~CDibSection() = default;
@@ -30,8 +30,6 @@ public:
     // Row y counted from the top of the picture.
     uint8_t* GetRow(int y) { return m_bits.data() + RowOffset(y); }
     const uint8_t* GetRow(int y) const { return m_bits.data() + RowOffset(y); }
-    uint16_t* GetRow16(int y) { return reinterpret_cast<uint16_t*>(GetRow(y)); }
-    const uint16_t* GetRow16(int y) const { return reinterpret_cast<const uint16_t*>(GetRow(y)); }
     // Row y of an on-screen surface (bit count kDisplayBitCount).
     DisplayPixel* GetDisplayRow(int y) { return reinterpret_cast<DisplayPixel*>(GetRow(y)); }
     const DisplayPixel* GetDisplayRow(int y) const { return reinterpret_cast<const DisplayPixel*>(GetRow(y)); }

@@ -7,14 +7,12 @@
 
 namespace {
 
-constexpr uint16_t kBlack = 0x0000;
-constexpr uint16_t kWhite = 0xFFFF;
-constexpr uint16_t kRed = 0xF800;
+constexpr DisplayPixel kRed = MakeDisplayPixel(255, 0, 0);
 
-void PutPixel(CDibSection& surface, int x, int y, uint16_t color)
+void PutPixel(CDibSection& surface, int x, int y, DisplayPixel color)
 {
     if (x >= 0 && y >= 0 && x < surface.GetWidth() && y < surface.GetHeight()) {
-        surface.GetRow16(y)[x] = color;
+        surface.GetDisplayRow(y)[x] = color;
     }
 }
 
@@ -89,7 +87,7 @@ void DrawRuns(CDibSection& surface, const std::vector<CSelectionFrameList::SNode
 
 }  // namespace
 
-CDashPattern MakeDashPattern(uint16_t a, uint16_t b, int mode)
+CDashPattern MakeDashPattern(DisplayPixel a, DisplayPixel b, int mode)
 {
     CDashPattern pattern;
     for (int i = 0; i < 8; ++i) {
@@ -113,20 +111,20 @@ CDashPattern MakeDashPattern(uint16_t a, uint16_t b, int mode)
 
 const CDashPattern& GetNormalFramePattern()
 {
-    static const CDashPattern pattern = MakeDashPattern(kBlack, kWhite, 3);
+    static const CDashPattern pattern = MakeDashPattern(kDisplayBlack, kDisplayWhite, 3);
     return pattern;
 }
 
 const CDashPattern& GetActiveFramePattern()
 {
-    static const CDashPattern pattern = MakeDashPattern(kWhite, kRed, 2);
+    static const CDashPattern pattern = MakeDashPattern(kDisplayWhite, kRed, 2);
     return pattern;
 }
 
 void DrawSelectionFrame(CDibSection& surface, const CSelectionFrameList& frame, const SFrameGeometry& geometry,
                         const CRect& cells, const CDashPattern& pattern, unsigned phase)
 {
-    assert(surface.GetBitCount() == 16);
+    assert(surface.GetBitCount() == kDisplayBitCount);
     if (geometry.cell.cx == 1 && geometry.cell.cy == 1) {
         DrawDots(surface, frame.GetNodes(), geometry, cells, pattern, phase);
     } else {

@@ -3,17 +3,18 @@
 #include <array>
 #include <cstdint>
 
+#include "model/display_pixel.h"
 #include "model/geometry.h"
 
 class CDibSection;
 class CSelectionFrameList;
 
-// Eight 16-bit (5-6-5) colours that a dashed line cycles through.
-using CDashPattern = std::array<uint16_t, 8>;
+// Eight display colours that a dashed line cycles through.
+using CDashPattern = std::array<DisplayPixel, 8>;
 
 // Dash patterns of two colours: mode 0 all a; 1 a, b alternating; 2 a, a, b,
 // b repeated; 3 four a then four b.
-CDashPattern MakeDashPattern(uint16_t a, uint16_t b, int mode);
+CDashPattern MakeDashPattern(DisplayPixel a, DisplayPixel b, int mode);
 // The marching outline of a selection at rest: black, then white.
 const CDashPattern& GetNormalFramePattern();
 // The outline while the selection is being dragged: white and red.
@@ -32,7 +33,7 @@ struct SFrameGeometry {
     }
 };
 
-// Draws the outline over a 16-bit surface, dash colours running on from
+// Draws the outline over a display surface, dash colours running on from
 // phase in walking order so that the dashes continue round corners. Only
 // edges of cells inside `cells` (outline coordinates) are drawn; the others
 // advance the phase as if they were, so a partial repaint matches a full one.

@@ -31,7 +31,7 @@ void CStippleboxPalette::Create(int count, bool withSelection)
     m_triples.assign(size_t(count) * 3, 0);
     m_colorSpaceIds.assign(count, 0);
     m_mask.assign(count, 0);
-    m_displayColors.assign(count, 0);
+    m_displayPixels.assign(count, 0);
     if (withSelection) {
         m_colorSelection = std::make_unique<CStippleboxColorSelection>();
     }
@@ -45,7 +45,7 @@ void CStippleboxPalette::CreateLike(const CStippleboxPalette& source, int count,
 void CStippleboxPalette::SetColor(int index, const SPaletteColor& color)
 {
     m_colors[index] = color;
-    m_displayColors[index] = color.ToDisplayColor();
+    m_displayPixels[index] = color.ToDisplayPixel();
 }
 
 void CStippleboxPalette::SetColors(int first, int n, const SPaletteColor* colors)
@@ -66,10 +66,10 @@ void CStippleboxPalette::SetTriple(int index, const std::array<uint16_t, 3>& tri
     std::memcpy(&m_triples[size_t(index) * 3], triple.data(), sizeof(uint16_t) * 3);
 }
 
-void CStippleboxPalette::UpdateDisplayColors()
+void CStippleboxPalette::UpdateDisplayPixels()
 {
     for (int i = 0; i < m_count; ++i) {
-        m_displayColors[i] = m_colors[i].ToDisplayColor();
+        m_displayPixels[i] = m_colors[i].ToDisplayPixel();
     }
 }
 
@@ -79,7 +79,7 @@ void CStippleboxPalette::CopyEntry(int index, const CStippleboxPalette& source, 
     SetTriple(index, source.GetTriple(sourceIndex));
     m_colorSpaceIds[index] = source.m_colorSpaceIds[sourceIndex];
     m_mask[index] = source.m_mask[sourceIndex];
-    m_displayColors[index] = source.m_displayColors[sourceIndex];
+    m_displayPixels[index] = source.m_displayPixels[sourceIndex];
 }
 
 void CStippleboxPalette::CopyAll(const CStippleboxPalette& source)
@@ -88,7 +88,7 @@ void CStippleboxPalette::CopyAll(const CStippleboxPalette& source)
     m_triples = source.m_triples;
     m_colorSpaceIds = source.m_colorSpaceIds;
     m_mask = source.m_mask;
-    m_displayColors = source.m_displayColors;
+    m_displayPixels = source.m_displayPixels;
 }
 
 void CStippleboxPalette::GatherMarked(const CStippleboxPalette& source, const uint8_t* flags)
@@ -119,7 +119,7 @@ void CStippleboxPalette::SwapEntries(int index, CStippleboxPalette& other, int o
     }
     std::swap(m_colorSpaceIds[index], other.m_colorSpaceIds[otherIndex]);
     std::swap(m_mask[index], other.m_mask[otherIndex]);
-    std::swap(m_displayColors[index], other.m_displayColors[otherIndex]);
+    std::swap(m_displayPixels[index], other.m_displayPixels[otherIndex]);
 }
 
 int CStippleboxPalette::FindNearest(const SPaletteColor& color) const

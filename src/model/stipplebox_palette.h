@@ -21,11 +21,6 @@ struct SPaletteColor {
     {
         return {static_cast<uint8_t>(rgb), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb >> 16)};
     }
-    // The 5-6-5 form drawn on 16-bit surfaces.
-    uint16_t ToDisplayColor() const
-    {
-        return static_cast<uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
-    }
     constexpr DisplayPixel ToDisplayPixel() const { return MakeDisplayPixel(red, green, blue); }
     friend bool operator==(const SPaletteColor&, const SPaletteColor&) = default;
 };
@@ -33,11 +28,13 @@ static_assert(sizeof(SPaletteColor) == 3);
 
 // A palette of count entries (256 for every palette the program makes). Each
 // entry has a colour, the channel triple last set in a non-RGB colour space,
-// that space's identifier, a colour-mask flag and a 16-bit display colour.
+// that space's identifier, a colour-mask flag and its display pixel.
 class CStippleboxPalette : public CStippleboxChunkSerializer {
 public:
     static constexpr int kEntryCount = 256;
-    static constexpr int kBytesPerEntry = 13;  // colour, triple, space, mask, display colour
+    // An entry as the undo history's budget counts it: colour 3, triple 6,
+    // space 1, mask 1 and 2 for a display copy.
+    static constexpr int kBytesPerEntry = 13;
 
     CStippleboxPalette();
     ~CStippleboxPalette() override;
@@ -54,8 +51,9 @@ public:
     void SetColor(int index, const SPaletteColor& color);
     // SetColor for n consecutive entries; the index wraps from 255 to 0.
     void SetColors(int first, int n, const SPaletteColor* colors);
-    uint16_t GetDisplayColor(int index) const { return m_displayColors[index]; }
-    const uint16_t* GetDisplayColors() const { return m_displayColors.data(); }
+    DisplayPixel GetDisplayPixel(int index) const { return m_displayPixels[index]; }
+    // The display pixels of all entries: a table that painting indexes.
+    const DisplayPixel* GetDisplayPixels() const { return m_displayPixels.data(); }
 
     std::array<uint16_t, 3> GetTriple(int index) const;
     void SetTriple(int index, const std::array<uint16_t, 3>& triple);
@@ -73,12 +71,12 @@ public:
     const uint8_t* GetColorSpaceIDData() const { return m_colorSpaceIds.data(); }
     uint8_t* GetMaskData() { return m_mask.data(); }
     const uint8_t* GetMaskData() const { return m_mask.data(); }
-    // Recomputes every display colour from the colours (after a raw copy).
-    void UpdateDisplayColors();
+    // Recomputes every display pixel from the colours (after a raw copy).
+    void UpdateDisplayPixels();
 
     CStippleboxColorSelection* GetColorSelection() const { return m_colorSelection.get(); }
 
-    // Copies colour, triple, space ID, mask flag and display colour.
+    // Copies colour, triple, space ID, mask flag and display pixel.
     void CopyEntry(int index, const CStippleboxPalette& source, int sourceIndex);
     // Copies all entries; the counts must be equal.
     void CopyAll(const CStippleboxPalette& source);
@@ -104,5 +102,5 @@ private:
     std::u16string m_name;
     std::unique_ptr<CStippleboxColorSelection> m_colorSelection;
     int m_count = 0;
-    std::vector<uint16_t> m_displayColors;
+    std::vector<DisplayPixel> m_displayPixels;
 };

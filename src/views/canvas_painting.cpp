@@ -8,25 +8,22 @@
 
 namespace {
 
-constexpr uint16_t kGridColor = 0x0000;
+constexpr DisplayPixel kGridColor = kDisplayBlack;
 
 }  // namespace
 
-void ConvertIndicesToColors(const uint16_t* colors, const uint8_t* indices, int count, uint16_t* out)
+void ConvertIndicesToColors(const DisplayPixel* colors, const uint8_t* indices, int count, DisplayPixel* out)
 {
     // Pixel art is mostly runs of one index: eight equal indices take one
-    // lookup and two stores, which is what makes a whole repaint cheap.
+    // lookup and a block fill, which is what makes a whole repaint cheap.
     constexpr uint64_t kEveryByte = 0x0101010101010101;
-    constexpr uint64_t kEveryHalf = 0x0001000100010001;
     int i = 0;
     for (; i + 8 <= count; i += 8) {
         uint64_t eight = 0;
         std::memcpy(&eight, indices + i, sizeof eight);
         const uint8_t first = indices[i];
         if (eight == first * kEveryByte) {
-            const uint64_t four = colors[first] * kEveryHalf;
-            std::memcpy(out + i, &four, sizeof four);
-            std::memcpy(out + i + 4, &four, sizeof four);
+            std::fill_n(out + i, 8, colors[first]);
             continue;
         }
         for (int k = i; k < i + 8; ++k) {
@@ -49,7 +46,7 @@ void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect&
     if (zoom == 1) {
         for (int y = rect.top; y < rect.bottom; ++y) {
             const CPoint origin = layout.BlockOrigin(rect.left, y);
-            colorize(y, rect.left, width, buffer.GetRow16(origin.y) + origin.x);
+            colorize(y, rect.left, width, buffer.GetDisplayRow(origin.y) + origin.x);
         }
         return;
     }
@@ -58,15 +55,15 @@ void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect&
     const bool drawGrid = layout.pixelGrid && gridLines == EGridLines::kRedraw;
     // Whole rows can be copied unless grid lines between the blocks must stay.
     const bool copyRows = !layout.pixelGrid || drawGrid;
-    const size_t rowBytes = sizeof(uint16_t) * size_t(width) * size_t(zoom);
-    std::vector<uint16_t> colors(size_t(width), 0);
+    const size_t rowBytes = sizeof(DisplayPixel) * size_t(width) * size_t(zoom);
+    std::vector<DisplayPixel> colors(size_t(width), 0);
     for (int y = rect.top; y < rect.bottom; ++y) {
         colorize(y, rect.left, width, colors.data());
         const CPoint origin = layout.BlockOrigin(rect.left, y);
         if (drawGrid) {
-            std::fill_n(buffer.GetRow16(origin.y) + origin.x, size_t(width) * size_t(zoom), kGridColor);
+            std::fill_n(buffer.GetDisplayRow(origin.y) + origin.x, size_t(width) * size_t(zoom), kGridColor);
         }
-        uint16_t* first = buffer.GetRow16(origin.y + inset) + origin.x;
+        DisplayPixel* first = buffer.GetDisplayRow(origin.y + inset) + origin.x;
         for (int i = 0; i < width; ++i) {
             if (drawGrid) {
                 first[i * zoom] = kGridColor;
@@ -74,26 +71,26 @@ void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect&
             std::fill_n(first + i * zoom + inset, side, colors[i]);
         }
         for (int row = 1; row < side; ++row) {
-            uint16_t* target = buffer.GetRow16(origin.y + inset + row) + origin.x;
+            DisplayPixel* target = buffer.GetDisplayRow(origin.y + inset + row) + origin.x;
             if (copyRows) {
                 std::memcpy(target, first, rowBytes);
                 continue;
             }
             for (int i = 0; i < width; ++i) {
                 const int offset = i * zoom + inset;
-                std::memcpy(target + offset, first + offset, sizeof(uint16_t) * size_t(side));
+                std::memcpy(target + offset, first + offset, sizeof(DisplayPixel) * size_t(side));
             }
         }
     }
 }
 
-void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pixel, uint16_t color)
+void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pixel, DisplayPixel color)
 {
     const CPoint origin = layout.BlockOrigin(pixel.x, pixel.y);
     const int inset = layout.zoom == 1 ? 0 : layout.PictureInset();
     const int side = layout.zoom - inset;
     for (int row = 0; row < side; ++row) {
-        std::fill_n(buffer.GetRow16(origin.y + inset + row) + origin.x + inset, side, color);
+        std::fill_n(buffer.GetDisplayRow(origin.y + inset + row) + origin.x + inset, side, color);
     }
 }
 
@@ -106,7 +103,7 @@ void PaintIntervalGrid(CDibSection& buffer, const SCanvasLayout& layout, const C
             continue;
         }
         const CPoint origin = layout.BlockOrigin(rect.left, y);
-        uint16_t* line = buffer.GetRow16(origin.y) + origin.x;
+        DisplayPixel* line = buffer.GetDisplayRow(origin.y) + origin.x;
         for (int i = 0; i < rect.Width() * zoom; ++i) {
             line[i] = pattern[(zoom * rect.left + i) & 7];
         }
@@ -117,7 +114,7 @@ void PaintIntervalGrid(CDibSection& buffer, const SCanvasLayout& layout, const C
         }
         const CPoint origin = layout.BlockOrigin(x, rect.top);
         for (int i = 0; i < rect.Height() * zoom; ++i) {
-            buffer.GetRow16(origin.y + i)[origin.x] = pattern[(zoom * rect.top + i) & 7];
+            buffer.GetDisplayRow(origin.y + i)[origin.x] = pattern[(zoom * rect.top + i) & 7];
         }
     }
 }

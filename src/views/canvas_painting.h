@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "model/display_pixel.h"
 #include "model/geometry.h"
 #include "model/selection_frame_drawing.h"
 
@@ -21,13 +22,13 @@ struct SCanvasLayout {
     int PictureInset() const { return pixelGrid ? 1 : 0; }
 };
 
-// The 16-bit colours of `count` palette indices through the palette's 256
-// colours.
-void ConvertIndicesToColors(const uint16_t* colors, const uint8_t* indices, int count, uint16_t* out);
+// The display colours of `count` palette indices through the palette's 256
+// display colours.
+void ConvertIndicesToColors(const DisplayPixel* colors, const uint8_t* indices, int count, DisplayPixel* out);
 
-// Writes the 16-bit colours of `count` image pixels of row y from column
+// Writes the display colours of `count` image pixels of row y from column
 // `left` on.
-using CRowColorizer = std::function<void(int y, int left, int count, uint16_t* out)>;
+using CRowColorizer = std::function<void(int y, int left, int count, DisplayPixel* out)>;
 
 // What the picture does with the pixel grid's lines in its blocks: leave
 // them as they are (a partial refresh), or draw them too, in black.
@@ -38,7 +39,7 @@ enum class EGridLines { kKeep, kRedraw };
 void PaintPicture(CDibSection& buffer, const SCanvasLayout& layout, const CRect& rect, const CRowColorizer& colorize,
                   EGridLines gridLines);
 // Paints one image pixel's block (or the part the pixel grid leaves).
-void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pixel, uint16_t color);
+void PaintPixelBlock(CDibSection& buffer, const SCanvasLayout& layout, CPoint pixel, DisplayPixel color);
 // Draws the dashed lines along the top of every image row and the left of
 // every image column that is a multiple of the interval. The dashes are
 // anchored to the image, so they stay in place when it scrolls.

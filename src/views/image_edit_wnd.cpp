@@ -244,14 +244,14 @@ void CImageEditWnd::PaintPictureRect(const CRect& rect, EGridLines gridLines)
     if (m_document->IsOnionSkin() && behindIndex < layers.GetSize()) {
         const COnionSkinColors onion(palette, m_document->GetBackgroundColor());
         const uint8_t* behind = layers[behindIndex]->GetPixels();
-        PaintPicture(BackBuffer(), GetLayout(), rect, [&](int y, int left, int count, uint16_t* out) {
+        PaintPicture(BackBuffer(), GetLayout(), rect, [&](int y, int left, int count, DisplayPixel* out) {
             const size_t offset = size_t(y) * stride + left;
             onion.ConvertRow(displayed + offset, behind + offset, count, out);
         }, gridLines);
         return;
     }
-    const uint16_t* colors = palette.GetDisplayColors();
-    PaintPicture(BackBuffer(), GetLayout(), rect, [&](int y, int left, int count, uint16_t* out) {
+    const DisplayPixel* colors = palette.GetDisplayPixels();
+    PaintPicture(BackBuffer(), GetLayout(), rect, [&](int y, int left, int count, DisplayPixel* out) {
         ConvertIndicesToColors(colors, displayed + size_t(y) * stride + left, count, out);
     }, gridLines);
 }
@@ -268,13 +268,13 @@ void CImageEditWnd::PaintSelectorPoints(const CRect& rect)
         // Each channel turned half way round, so the point shows on any colour.
         const SPaletteColor& under = palette.GetColor(displayed[size_t(point.y) * m_layerCache.GetWidth() + point.x]);
         const SPaletteColor contrast{uint8_t(under.blue + 128), uint8_t(under.green + 128), uint8_t(under.red + 128)};
-        PaintPixelBlock(BackBuffer(), layout, point, contrast.ToDisplayColor());
+        PaintPixelBlock(BackBuffer(), layout, point, contrast.ToDisplayPixel());
     }
 }
 
 void CImageEditWnd::PaintIntervalGrid(const CRect& rect)
 {
-    static const CDashPattern pattern = MakeDashPattern(0x0000, 0xFFFF, 3);
+    static const CDashPattern pattern = MakeDashPattern(kDisplayBlack, kDisplayWhite, 3);
     if (m_gridShown && m_grid.DrawsIntervalGrid(GetZoom())) {
         ::PaintIntervalGrid(BackBuffer(), GetLayout(), rect, m_grid.interval, pattern);
     }

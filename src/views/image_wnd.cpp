@@ -9,15 +9,14 @@
 namespace {
 
 // White with both diagonals in light grey, 8 × 8.
-const std::array<uint16_t, 64>& OutsideTile()
+const std::array<DisplayPixel, 64>& OutsideTile()
 {
-    static const std::array<uint16_t, 64> tile = [] {
-        constexpr uint16_t white = 0xFFFF;
-        constexpr uint16_t grey = ((220 >> 3) << 11) | ((220 >> 2) << 5) | (220 >> 3);
-        std::array<uint16_t, 64> t{};
+    static const std::array<DisplayPixel, 64> tile = [] {
+        constexpr DisplayPixel grey = MakeDisplayPixel(220, 220, 220);
+        std::array<DisplayPixel, 64> t{};
         for (int row = 0; row < 8; ++row) {
             for (int column = 0; column < 8; ++column) {
-                t[row * 8 + column] = column == row || column == 7 - row ? grey : white;
+                t[row * 8 + column] = column == row || column == 7 - row ? grey : kDisplayWhite;
             }
         }
         return t;
@@ -131,7 +130,7 @@ void CImageWnd::OnSize(int width, int height)
     m_clientSize = {width, height};
     UpdateVisibleSizes();
     UpdateScrollRanges(firstSize);
-    m_backBuffer.Create(width + kBackBufferMargin, height + kBackBufferMargin, 16, 0);
+    m_backBuffer.Create(width + kBackBufferMargin, height + kBackBufferMargin, kDisplayBitCount, 0);
     RepaintAll(true);
 }
 
@@ -188,9 +187,9 @@ void CImageWnd::FillOutsideImage()
     };
     // The tile's eight rows laid out across the window, so that each row of
     // a strip is one copy.
-    const std::array<uint16_t, 64>& tile = OutsideTile();
+    const std::array<DisplayPixel, 64>& tile = OutsideTile();
     const int span = client.right + 8;
-    std::vector<uint16_t> lines(size_t(span) * 8);
+    std::vector<DisplayPixel> lines(size_t(span) * 8);
     for (int row = 0; row < 8; ++row) {
         for (int i = 0; i < span; ++i) {
             lines[size_t(row) * span + i] = tile[row * 8 + (i & 7)];
@@ -204,8 +203,8 @@ void CImageWnd::FillOutsideImage()
             continue;
         }
         for (int y = area.top; y < area.bottom; ++y) {
-            const uint16_t* line = &lines[size_t((y + offsetY) & 7) * span + ((area.left + offsetX) & 7)];
-            std::memcpy(m_backBuffer.GetRow16(y) + area.left, line, sizeof(uint16_t) * size_t(area.Width()));
+            const DisplayPixel* line = &lines[size_t((y + offsetY) & 7) * span + ((area.left + offsetX) & 7)];
+            std::memcpy(m_backBuffer.GetDisplayRow(y) + area.left, line, sizeof(DisplayPixel) * size_t(area.Width()));
         }
     }
 }

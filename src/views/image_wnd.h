@@ -6,7 +6,7 @@
 
 // A window that shows an image at a whole-number zoom with scrolling, and
 // maps between screen (client) and image coordinates. All drawing goes to a
-// 16-bit back buffer of the client size plus a 32-pixel margin.
+// display-depth back buffer of the client size plus a 32-pixel margin.
 class CImageWnd : public CMouseWnd {
 public:
     static constexpr int kBackBufferMargin = 32;

@@ -124,7 +124,7 @@ TEST_F(PaletteCommands, ACopiedOrRecolouredEntryComesBackAndBecomesTheDrawingCol
     dialog.SetColorIndex(IMainDialog::kDrawingColor, 9);
     Undo();
     EXPECT_EQ(Palette().GetColor(40), colors[40]);
-    EXPECT_EQ(Palette().GetDisplayColor(40), colors[40].ToDisplayColor());
+    EXPECT_EQ(Palette().GetDisplayPixel(40), colors[40].ToDisplayPixel());
     EXPECT_EQ(Palette().GetTriple(40), triple);
     EXPECT_EQ(Palette().GetColorSpaceID(40), space);
     EXPECT_EQ(Document().GetDrawingColor(), 40) << "undo shows the entry it changed";

@@ -24,7 +24,7 @@ void ExpectSameEntries(const CStippleboxPalette& expected, const CStippleboxPale
     ASSERT_EQ(actual.GetCount(), expected.GetCount());
     for (int i = 0; i < expected.GetCount(); ++i) {
         EXPECT_EQ(actual.GetColor(i), expected.GetColor(i)) << i;
-        EXPECT_EQ(actual.GetDisplayColor(i), expected.GetDisplayColor(i)) << i;
+        EXPECT_EQ(actual.GetDisplayPixel(i), expected.GetDisplayPixel(i)) << i;
         EXPECT_EQ(actual.GetTriple(i), expected.GetTriple(i)) << i;
         EXPECT_EQ(actual.GetColorSpaceID(i), expected.GetColorSpaceID(i)) << i;
         EXPECT_EQ(actual.IsMasked(i), expected.IsMasked(i)) << i;

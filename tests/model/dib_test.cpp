@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "model/bmp_dc.h"
@@ -71,12 +72,12 @@ TEST(Dib, UnsupportedBitCountsAreRefused)
 TEST(Dib, RowsAreStoredBottomUp)
 {
     CDibSection section;
-    ASSERT_TRUE(section.Create(3, 4, 16, 0));
-    EXPECT_EQ(section.GetStride(), 8);
-    *reinterpret_cast<uint16_t*>(section.GetPixelAddress(2, 1)) = 0xABCD;
-    const uint8_t* expected = section.GetBits() + (4 - 1 - 1) * 8 + 2 * 2;
-    EXPECT_EQ(*reinterpret_cast<const uint16_t*>(expected), 0xABCD);
-    EXPECT_EQ(section.GetRow16(1)[2], 0xABCD);
+    ASSERT_TRUE(section.Create(3, 4, kDisplayBitCount, 0));
+    EXPECT_EQ(section.GetStride(), 12);
+    *reinterpret_cast<DisplayPixel*>(section.GetPixelAddress(2, 1)) = 0xABCDEF;
+    const uint8_t* expected = section.GetBits() + (4 - 1 - 1) * 12 + 2 * 4;
+    EXPECT_EQ(*reinterpret_cast<const DisplayPixel*>(expected), 0xABCDEFu);
+    EXPECT_EQ(section.GetDisplayRow(1)[2], 0xABCDEFu);
 
     CDib dib;
     ASSERT_TRUE(dib.Create(3, 4, 8, 256));
@@ -93,24 +94,45 @@ TEST(Dib, DrawingConvertsThroughTheColourTableAndScalesByWholePixels)
     *strip.GetPixelAddress(1, 0) = 1;
 
     CDibSection target;
-    ASSERT_TRUE(target.Create(6, 3, 16, 0));
+    ASSERT_TRUE(target.Create(6, 3, kDisplayBitCount, 0));
     strip.Draw(target, 5, 0);
-    EXPECT_EQ(target.GetRow16(0)[5], 0x0000);
+    EXPECT_EQ(target.GetDisplayRow(0)[5], kDisplayBlack);
     strip.StretchDraw(target, 0, 1, 4, 2, 0, 0, 2, 1);
-    EXPECT_EQ(target.GetRow16(1)[1], 0x0000);
-    EXPECT_EQ(target.GetRow16(1)[2], 0x141F);
-    EXPECT_EQ(target.GetRow16(2)[3], 0x141F);
-    EXPECT_EQ(target.GetRow16(2)[4], 0x0000) << "nothing is drawn outside the destination";
+    const DisplayPixel exact = MakeDisplayPixel(0x10, 0x80, 0xFF);
+    EXPECT_EQ(target.GetDisplayRow(1)[1], kDisplayBlack);
+    EXPECT_EQ(target.GetDisplayRow(1)[2], exact) << "table colours reach the surface unrounded";
+    EXPECT_EQ(target.GetDisplayRow(2)[3], exact);
+    EXPECT_EQ(target.GetDisplayRow(2)[4], kDisplayBlack) << "nothing is drawn outside the destination";
 
     CDib oneBit;
     ASSERT_TRUE(oneBit.Create(9, 1, 1, 2));
     oneBit.GetRgbQuads()[1] = {255, 255, 255, 0};
     oneBit.GetPixelAddress(0, 0)[1] = 0x80;  // pixel 8
     CDibSection wide;
-    ASSERT_TRUE(wide.Create(9, 1, 16, 0));
+    ASSERT_TRUE(wide.Create(9, 1, kDisplayBitCount, 0));
     oneBit.Draw(wide, 0, 0);
-    EXPECT_EQ(wide.GetRow16(0)[8], 0xFFFF);
-    EXPECT_EQ(wide.GetRow16(0)[7], 0x0000);
+    EXPECT_EQ(wide.GetDisplayRow(0)[8], kDisplayWhite);
+    EXPECT_EQ(wide.GetDisplayRow(0)[7], kDisplayBlack);
+}
+
+TEST(Dib, SixteenBitPixelsWidenToFullIntensity)
+{
+    struct SCase {
+        int bitCount;
+        uint16_t pixel;
+        DisplayPixel shown;
+    };
+    for (const SCase& c : {SCase{16, 0xF800, MakeDisplayPixel(255, 0, 0)}, SCase{16, 0x07E0, MakeDisplayPixel(0, 255, 0)},
+                           SCase{16, 0x0010, MakeDisplayPixel(0, 0, 132)}, SCase{15, 0x7C1F, MakeDisplayPixel(255, 0, 255)},
+                           SCase{15, 0x0200, MakeDisplayPixel(0, 132, 0)}}) {
+        CDib source;
+        ASSERT_TRUE(source.Create(1, 1, c.bitCount, 0));
+        std::memcpy(source.GetPixelAddress(0, 0), &c.pixel, sizeof c.pixel);
+        CDibSection target;
+        ASSERT_TRUE(target.Create(1, 1, kDisplayBitCount, 0));
+        source.Draw(target, 0, 0);
+        EXPECT_EQ(target.GetDisplayRow(0)[0], c.shown) << c.bitCount << " bits, pixel " << c.pixel;
+    }
 }
 
 TEST(BmpDC, ColourTablesFillsAndBlockCopiesStayInsideTheSurface)
@@ -124,20 +146,20 @@ TEST(BmpDC, ColourTablesFillsAndBlockCopiesStayInsideTheSurface)
     EXPECT_EQ(read[1], colors[1]);
 
     CDibSection canvas;
-    ASSERT_TRUE(canvas.Create(4, 3, 16, 0));
+    ASSERT_TRUE(canvas.Create(4, 3, kDisplayBitCount, 0));
     CBmpDC dc(canvas);
-    dc.FillSolidRect({-5, 1, 2, 10}, 0x1234);
-    EXPECT_EQ(canvas.GetRow16(1)[1], 0x1234);
-    EXPECT_EQ(canvas.GetRow16(2)[1], 0x1234);
-    EXPECT_EQ(canvas.GetRow16(0)[1], 0);
-    EXPECT_EQ(canvas.GetRow16(1)[2], 0);
+    dc.FillSolidRect({-5, 1, 2, 10}, 0x123456);
+    EXPECT_EQ(canvas.GetDisplayRow(1)[1], 0x123456u);
+    EXPECT_EQ(canvas.GetDisplayRow(2)[1], 0x123456u);
+    EXPECT_EQ(canvas.GetDisplayRow(0)[1], 0u);
+    EXPECT_EQ(canvas.GetDisplayRow(1)[2], 0u);
 
     CDibSection source;
-    ASSERT_TRUE(source.Create(2, 2, 16, 0));
-    source.GetRow16(0)[0] = 7;
-    source.GetRow16(1)[1] = 8;
+    ASSERT_TRUE(source.Create(2, 2, kDisplayBitCount, 0));
+    source.GetDisplayRow(0)[0] = 7;
+    source.GetDisplayRow(1)[1] = 8;
     dc.BitBlt(3, 2, 2, 2, source, 0, 0);
-    EXPECT_EQ(canvas.GetRow16(2)[3], 7);
+    EXPECT_EQ(canvas.GetDisplayRow(2)[3], 7u);
     dc.BitBlt(-1, -1, 2, 2, source, 0, 0);
-    EXPECT_EQ(canvas.GetRow16(0)[0], 8);
+    EXPECT_EQ(canvas.GetDisplayRow(0)[0], 8u);
 }

@@ -77,18 +77,18 @@ TEST(Document, SetSizeReallocatesEveryLayerOnlyWhenAsked)
     EXPECT_EQ(document.GetCanvasSize(), (CSize{6, 5}));
 }
 
-TEST(Palette, DisplayColoursFollowEverySetColour)
+TEST(Palette, DisplayPixelsFollowEverySetColourExactly)
 {
     CStippleboxPalette palette;
     palette.Create(256, false);
     palette.SetColor(3, {0xFF, 0x80, 0x10});
-    EXPECT_EQ(palette.GetDisplayColor(3), 0x141F);
+    EXPECT_EQ(palette.GetDisplayPixel(3), MakeDisplayPixel(0x10, 0x80, 0xFF));
     const SPaletteColor three[3] = {{1, 2, 3}, {4, 5, 6}, {255, 255, 255}};
     palette.SetColors(254, 3, three);
     EXPECT_EQ(palette.GetColor(254), three[0]);
     EXPECT_EQ(palette.GetColor(255), three[1]);
     EXPECT_EQ(palette.GetColor(0), three[2]) << "the index wraps from 255 to 0";
-    EXPECT_EQ(palette.GetDisplayColor(0), 0xFFFF);
+    EXPECT_EQ(palette.GetDisplayPixel(0), kDisplayWhite);
     EXPECT_EQ(palette.GetDataSize(), 256 * 13);
 }
 
@@ -120,7 +120,7 @@ TEST(Palette, EntryCopiesAndSwapsCarryAllFiveItems)
     EXPECT_EQ(target.GetCount(), 256);
     target.CopyEntry(4, source, 9);
     EXPECT_EQ(target.GetColor(4), source.GetColor(9));
-    EXPECT_EQ(target.GetDisplayColor(4), source.GetDisplayColor(9));
+    EXPECT_EQ(target.GetDisplayPixel(4), MakeDisplayPixel(3, 2, 1));
     EXPECT_EQ(target.GetTriple(4), (std::array<uint16_t, 3>{100, 200, 300}));
     EXPECT_EQ(target.GetColorSpaceID(4), 2);
     EXPECT_TRUE(target.IsMasked(4));

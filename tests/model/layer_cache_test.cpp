@@ -181,9 +181,9 @@ TEST(OnionSkinColors, TransparentPixelsOverAnOpaqueLayerBehindShowTheMeanColour)
     const COnionSkinColors colors(palette, 0);
     const uint8_t displayed[] = {0, 1, 0};
     const uint8_t behind[] = {1, 0, 0};
-    uint16_t row[3];
+    DisplayPixel row[3];
     colors.ConvertRow(displayed, behind, 3, row);
-    EXPECT_EQ(row[0], (SPaletteColor{132, 60, 19}.ToDisplayColor())) << "channel means, rounded down";
-    EXPECT_EQ(row[1], palette.GetDisplayColor(1));
-    EXPECT_EQ(row[2], palette.GetDisplayColor(0));
+    EXPECT_EQ(row[0], MakeDisplayPixel(19, 60, 132)) << "channel means, rounded down";
+    EXPECT_EQ(row[1], MakeDisplayPixel(9, 101, 255));
+    EXPECT_EQ(row[2], MakeDisplayPixel(30, 20, 10));
 }

@@ -86,7 +86,7 @@ TEST(PaletteGradation, MarkedEntriesBlendInSinglePrecisionAndTruncate)
     EXPECT_EQ(palette.GetColor(12).blue, 12) << "unmarked entries inside the range keep their colours";
     EXPECT_EQ(palette.GetColor(13).blue, 13);
     EXPECT_EQ(palette.GetTriple(11)[0], 11) << "only colours change";
-    EXPECT_EQ(palette.GetDisplayColor(11), palette.GetColor(11).ToDisplayColor());
+    EXPECT_EQ(palette.GetDisplayPixel(11), palette.GetColor(11).ToDisplayPixel());
 
     // Single precision: 25 − 25 × 0.6f is 9.999999, which truncates to 9
     // (exact arithmetic would give 10).

@@ -40,18 +40,18 @@ std::pair<CPoint, CPoint> EdgeEnds(const SNode& n)
 CDibSection Surface(int width, int height)
 {
     CDibSection surface;
-    surface.Create(width, height, 16, 0);
+    surface.Create(width, height, kDisplayBitCount, 0);
     for (int y = 0; y < height; ++y) {
-        std::fill_n(surface.GetRow16(y), width, uint16_t{0x1234});
+        std::fill_n(surface.GetDisplayRow(y), width, DisplayPixel{0x123456});
     }
     return surface;
 }
 
-std::vector<uint16_t> Pixels(const CDibSection& surface)
+std::vector<DisplayPixel> Pixels(const CDibSection& surface)
 {
-    std::vector<uint16_t> pixels;
+    std::vector<DisplayPixel> pixels;
     for (int y = 0; y < surface.GetHeight(); ++y) {
-        pixels.insert(pixels.end(), surface.GetRow16(y), surface.GetRow16(y) + surface.GetWidth());
+        pixels.insert(pixels.end(), surface.GetDisplayRow(y), surface.GetDisplayRow(y) + surface.GetWidth());
     }
     return pixels;
 }
@@ -130,27 +130,28 @@ TEST(SelectionFrame, RandomMasksGiveClosedWalksOverEveryBoundaryEdgeOnce)
 
 TEST(SelectionFrameDrawing, ZoomedEdgesRunClockwiseAndShareTheirCornerColour)
 {
-    EXPECT_EQ(GetNormalFramePattern(), (CDashPattern{0, 0, 0, 0, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF}));
-    EXPECT_EQ(GetActiveFramePattern(), (CDashPattern{0xFFFF, 0xFFFF, 0xF800, 0xF800, 0xFFFF, 0xFFFF, 0xF800, 0xF800}));
+    constexpr DisplayPixel k = kDisplayBlack, w = kDisplayWhite, r = MakeDisplayPixel(255, 0, 0);
+    EXPECT_EQ(GetNormalFramePattern(), (CDashPattern{k, k, k, k, w, w, w, w}));
+    EXPECT_EQ(GetActiveFramePattern(), (CDashPattern{w, w, r, r, w, w, r, r}));
 
     CDibSection surface = Surface(6, 6);
     const CDashPattern phases{0, 1, 2, 3, 4, 5, 6, 7};
     DrawSelectionFrame(surface, Frame({1}, 1, 1), {{1, 1}, {4, 4}}, {0, 0, 1, 1}, phases, 0);
     // Top 0..3; right from the shared corner 3..6; bottom 6..9; left 9..12,
     // ending over the first corner.
-    const auto at = [&](int x, int y) { return surface.GetRow16(y)[x]; };
-    EXPECT_EQ((std::vector<uint16_t>{at(1, 1), at(2, 1), at(3, 1), at(4, 1), at(4, 2), at(4, 3), at(4, 4)}),
-              (std::vector<uint16_t>{4, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ((std::vector<uint16_t>{at(3, 4), at(2, 4), at(1, 4), at(1, 3), at(1, 2)}),
-              (std::vector<uint16_t>{7, 0, 1, 2, 3}));
-    EXPECT_EQ(at(2, 2), 0x1234) << "the inside is not drawn";
+    const auto at = [&](int x, int y) { return surface.GetDisplayRow(y)[x]; };
+    EXPECT_EQ((std::vector<DisplayPixel>{at(1, 1), at(2, 1), at(3, 1), at(4, 1), at(4, 2), at(4, 3), at(4, 4)}),
+              (std::vector<DisplayPixel>{4, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ((std::vector<DisplayPixel>{at(3, 4), at(2, 4), at(1, 4), at(1, 3), at(1, 2)}),
+              (std::vector<DisplayPixel>{7, 0, 1, 2, 3}));
+    EXPECT_EQ(at(2, 2), 0x123456u) << "the inside is not drawn";
 
     // At zoom 1 a run of nodes at one pixel is one dot: 5, then 6 for the
     // second pixel, then 7 back on the first.
     CDibSection dots = Surface(4, 3);
     DrawSelectionFrame(dots, Frame({1, 1}, 2, 1), {{1, 1}, {1, 1}}, {0, 0, 2, 1}, phases, 5);
-    EXPECT_EQ(dots.GetRow16(1)[1], 7);
-    EXPECT_EQ(dots.GetRow16(1)[2], 6);
+    EXPECT_EQ(dots.GetDisplayRow(1)[1], 7u);
+    EXPECT_EQ(dots.GetDisplayRow(1)[2], 6u);
 }
 
 TEST(SelectionFrameDrawing, APartialRepaintDrawsTheSameDashesAsAFullOneAndStaysOnTheSurface)

@@ -125,7 +125,7 @@ void ExpectSameStoredContent(const CStippleboxData& expected, const CStippleboxD
         EXPECT_EQ(a.GetPaletteName(), b.GetPaletteName());
         for (int e = 0; e < a.GetCount(); ++e) {
             EXPECT_EQ(a.GetColor(e), b.GetColor(e)) << "entry " << e;
-            EXPECT_EQ(a.GetDisplayColor(e), b.GetDisplayColor(e)) << "entry " << e;
+            EXPECT_EQ(a.GetDisplayPixel(e), b.GetDisplayPixel(e)) << "entry " << e;
             EXPECT_EQ(a.GetTriple(e), b.GetTriple(e)) << "entry " << e;
             EXPECT_EQ(a.GetColorSpaceID(e), b.GetColorSpaceID(e)) << "entry " << e;
             EXPECT_EQ(a.IsMasked(e), b.IsMasked(e)) << "entry " << e;

@@ -35,7 +35,7 @@ protected:
         const CDibSection& screen = *dialog.GetImageEditWnd().GetBackBuffer();
         for (int y = 0; y < screen.GetHeight(); ++y) {
             for (int x = 0; x < screen.GetWidth(); ++x) {
-                if (screen.GetRow16(y)[x] == 0xF800) {
+                if (screen.GetDisplayRow(y)[x] == MakeDisplayPixel(255, 0, 0)) {
                     return true;
                 }
             }

@@ -5,18 +5,20 @@
 #include <vector>
 
 #include "app/new_document.h"
+#include "formats/serializer_image_png.h"
 #include "model/dib_section.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "model/stipplebox_palette.h"
 #include "platform/headless_window_host.h"
+#include "support/format_test_support.h"
 #include "views/image_edit_wnd.h"
 
 namespace {
 
-constexpr uint16_t kBlack = 0x0000;
-constexpr uint16_t kWhite = 0xFFFF;
-constexpr uint16_t kTileGrey = ((220 >> 3) << 11) | ((220 >> 2) << 5) | (220 >> 3);
+constexpr DisplayPixel kBlack = kDisplayBlack;
+constexpr DisplayPixel kWhite = kDisplayWhite;
+constexpr DisplayPixel kTileGrey = MakeDisplayPixel(220, 220, 220);
 
 // A greyscale document (index i is grey i, background 255) on a canvas whose
 // image starts at the top-left of the client area.
@@ -37,8 +39,8 @@ public:
         window.SetScroll(0, 0, true);
         window.SetGridShown(grid);
     }
-    uint16_t At(int x, int y) const { return window.GetBackBuffer()->GetRow16(y)[x]; }
-    static uint16_t Grey(int index) { return SPaletteColor{uint8_t(index), uint8_t(index), uint8_t(index)}.ToDisplayColor(); }
+    DisplayPixel At(int x, int y) const { return window.GetBackBuffer()->GetDisplayRow(y)[x]; }
+    static DisplayPixel Grey(int index) { return MakeDisplayPixel(uint8_t(index), uint8_t(index), uint8_t(index)); }
     CStippleboxLayer& Layer() { return *document->GetCurrentLayer(); }
 
     std::unique_ptr<CStippleboxData> document;
@@ -68,19 +70,51 @@ TEST(CanvasPainting, EveryImagePixelFillsItsBlockAndTheTileSurroundsTheImage)
 
     canvas.document->GetCurrentPalette()->SetColor(60, {0, 0, 255});
     canvas.window.RepaintAll(false);
-    EXPECT_EQ(canvas.At(95, 63), 0xF800) << "a changed palette colour shows at the next repaint";
+    EXPECT_EQ(canvas.At(95, 63), MakeDisplayPixel(255, 0, 0)) << "a changed palette colour shows at the next repaint";
+}
+
+TEST(CanvasPainting, NearColoursOfAnOpenedPictureShowExactlyAsThePaletteHoldsThem)
+{
+    // A ramp whose neighbours differ by 1, 3 and 7 in the three channels,
+    // read back from a PNG file as Open reads it.
+    std::unique_ptr<CStippleboxData> ramp = CreateNewDocument(16, 16, ENewDocumentPalette::Greyscale,
+                                                              ENewDocumentBackground::White);
+    for (int i = 0; i < 16; ++i) {
+        ramp->GetCurrentPalette()->SetColor(i, {uint8_t(40 + 7 * i), uint8_t(210 - 3 * i), uint8_t(250 - i)});
+        for (int x = 0; x < 16; ++x) {
+            ramp->GetCurrentLayer()->SetPixel(x, i, uint8_t((x + i) % 16));
+        }
+    }
+    CSerializerImagePng png;
+    auto opened = std::make_unique<CStippleboxData>();
+    ASSERT_TRUE(ReadFromBytes(png, WriteToBytes(png, *ramp), *opened));
+
+    CCanvas canvas(16, 16, {300, 300});
+    canvas.document = std::move(opened);
+    canvas.window.AttachDocument(canvas.document.get());
+    for (const int zoom : {1, 16}) {
+        canvas.Show(zoom, false);
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const SPaletteColor& entry = ramp->GetCurrentPalette()->GetColor((x + y) % 16);
+                ASSERT_EQ(canvas.At(x * zoom + zoom / 2, y * zoom + zoom / 2),
+                          MakeDisplayPixel(entry.red, entry.green, entry.blue))
+                    << "zoom " << zoom << ", pixel " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(CanvasPainting, ColourConversionMatchesPlainLookupsInRunsMixedRowsAndTails)
 {
-    std::array<uint16_t, 256> colors{};
+    std::array<DisplayPixel, 256> colors{};
     for (int i = 0; i < 256; ++i) {
-        colors[i] = uint16_t(i * 257 + 3);
+        colors[i] = DisplayPixel(i * 65793 + 3);
     }
     const std::vector<uint8_t> indices = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 6, 0, 1, 2, 3, 4, 5, 6, 7, 9, 9, 9};
     for (size_t start = 0; start < 4; ++start) {
         const int count = int(indices.size() - start);
-        std::vector<uint16_t> out(size_t(count), 0);
+        std::vector<DisplayPixel> out(size_t(count), 0);
         ConvertIndicesToColors(colors.data(), indices.data() + start, count, out.data());
         for (int i = 0; i < count; ++i) {
             ASSERT_EQ(out[size_t(i)], colors[indices[start + size_t(i)]]) << "start " << start << ", pixel " << i;

@@ -23,11 +23,11 @@ public:
         ++repaints;
         FillOutsideImage();
     }
-    uint16_t BufferPixel(int x, int y) const { return GetBackBuffer()->GetRow16(y)[x]; }
-    void FillBuffer(uint16_t value)
+    DisplayPixel BufferPixel(int x, int y) const { return GetBackBuffer()->GetDisplayRow(y)[x]; }
+    void FillBuffer(DisplayPixel value)
     {
         for (int y = 0; y < BackBuffer().GetHeight(); ++y) {
-            std::fill_n(BackBuffer().GetRow16(y), BackBuffer().GetWidth(), value);
+            std::fill_n(BackBuffer().GetDisplayRow(y), BackBuffer().GetWidth(), value);
         }
     }
     int repaints = 0;
@@ -186,23 +186,23 @@ TEST(ImageWindow, TheOutsideTileMovesWithTheImage)
     window.ResetView(true);
     window.SetScroll(-100, -100, false);
     ASSERT_EQ(window.GetScrollPosition(), (CPoint{-20, -20}));
-    constexpr uint16_t grey = ((220 >> 3) << 11) | ((220 >> 2) << 5) | (220 >> 3);
+    constexpr DisplayPixel grey = MakeDisplayPixel(220, 220, 220);
     // Tile place (row, column) = ((y + scroll·zoom) & 7, (x + scroll·zoom) & 7).
     EXPECT_EQ(window.BufferPixel(4, 4), grey);  // (0, 0)
-    EXPECT_EQ(window.BufferPixel(5, 4), 0xFFFF);
+    EXPECT_EQ(window.BufferPixel(5, 4), kDisplayWhite);
     EXPECT_EQ(window.BufferPixel(11, 4), grey);  // (0, 7)
     window.SetScroll(-19, -20, false);
-    EXPECT_EQ(window.BufferPixel(4, 4), 0xFFFF) << "the tile moved one column with the image";
+    EXPECT_EQ(window.BufferPixel(4, 4), kDisplayWhite) << "the tile moved one column with the image";
     EXPECT_EQ(window.BufferPixel(3, 4), grey);
 
-    window.FillBuffer(0x1234);
+    window.FillBuffer(0x123456);
     window.RepaintAll(false);
     // The image now covers screen columns 19..22 and rows 20..23.
     for (const CPoint inside : {CPoint{19, 20}, CPoint{22, 23}}) {
-        EXPECT_EQ(window.BufferPixel(inside.x, inside.y), 0x1234) << "the image itself is left to the painter";
+        EXPECT_EQ(window.BufferPixel(inside.x, inside.y), 0x123456u) << "the image itself is left to the painter";
     }
     for (const CPoint outside : {CPoint{18, 20}, CPoint{23, 23}, CPoint{19, 19}, CPoint{22, 24}, CPoint{0, 0}}) {
-        EXPECT_NE(window.BufferPixel(outside.x, outside.y), 0x1234) << outside.x << "," << outside.y;
+        EXPECT_NE(window.BufferPixel(outside.x, outside.y), 0x123456u) << outside.x << "," << outside.y;
     }
 }
 

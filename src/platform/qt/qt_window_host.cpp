@@ -125,14 +125,14 @@ void CQtWindowHost::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const CDibSection* buffer = m_window.GetBackBuffer();
-    if (buffer == nullptr || buffer->GetBitCount() != 16) {
+    if (buffer == nullptr || buffer->GetBitCount() != kDisplayBitCount) {
         painter.fillRect(event->rect(), palette().window());
         return;
     }
     // The buffer's rows are stored bottom-up: view them as they lie in
     // memory and let one flipped blit put them the right way round.
     const QImage image(buffer->GetBits(), buffer->GetWidth(), buffer->GetHeight(), buffer->GetStride(),
-                       QImage::Format_RGB16);
+                       QImage::Format_RGB32);
     const QRect target = event->rect();
     painter.translate(0, buffer->GetHeight());
     painter.scale(1, -1);

@@ -8,7 +8,7 @@
 // Carries one toolkit-free window on screen: forwards the left button,
 // pointer moves, size changes and timer ticks to it, keeps its pointer
 // capture (lost when the window is deactivated, for example by a dialog),
-// and paints by copying its 16-bit back buffer.
+// and paints by copying its display-depth back buffer.
 class CQtWindowHost final : public QWidget, public IWindowHost {
     Q_OBJECT
 

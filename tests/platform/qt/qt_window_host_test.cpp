@@ -10,16 +10,19 @@
 
 namespace {
 
-// Paints a red top row and a blue left column, and logs its messages.
+// Paints a top row and a left column in colours that a 16-bit surface could
+// not show, and logs its messages.
 class CProbeWindow : public CWnd {
 public:
     void OnSize(int width, int height) override
     {
         log.push_back("size " + std::to_string(width) + "x" + std::to_string(height));
-        buffer.Create(width, height, 16, 0);
+        buffer.Create(width, height, kDisplayBitCount, 0);
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) {
-                buffer.GetRow16(y)[x] = y == 0 ? 0xF800 : x == 0 ? 0x001F : 0xFFFF;
+                buffer.GetDisplayRow(y)[x] = y == 0   ? MakeDisplayPixel(250, 210, 40)
+                                             : x == 0 ? MakeDisplayPixel(1, 2, 3)
+                                                      : kDisplayWhite;
             }
         }
     }
@@ -54,8 +57,8 @@ TEST(QtWindowHost, ShowsTheBackBufferTheRightWayRoundAndForwardsTheLeftButtonWit
     host.show();
     QApplication::processEvents();
     const QImage shown = host.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(5, 0), QColor(255, 0, 0)) << "the bottom-up buffer's top row is on top";
-    EXPECT_EQ(shown.pixelColor(0, 5), QColor(0, 0, 255));
+    EXPECT_EQ(shown.pixelColor(5, 0), QColor(250, 210, 40)) << "the bottom-up buffer's top row is on top, exactly";
+    EXPECT_EQ(shown.pixelColor(0, 5), QColor(1, 2, 3));
     EXPECT_EQ(shown.pixelColor(5, 9), QColor(255, 255, 255));
     EXPECT_EQ(window.log.front(), "size 20x10");
 
