@@ -20,7 +20,8 @@ constexpr int kClientHeight = 1000;
 size_t BackBufferBytes()
 {
     CDibSection buffer;
-    buffer.Create(kClientWidth + CImageWnd::kBackBufferMargin, kClientHeight + CImageWnd::kBackBufferMargin, 16, 0);
+    buffer.Create(kClientWidth + CImageWnd::kBackBufferMargin, kClientHeight + CImageWnd::kBackBufferMargin,
+                  kDisplayBitCount, 0);
     return size_t(buffer.GetStride()) * size_t(buffer.GetHeight());
 }
 
