@@ -38,6 +38,7 @@ private:
         bool RunPaletteProperty(CPalettePropertyDlg&) override { return false; }
         bool RunToolBarCustomize(CToolBarCustomizeDlg&) override { return false; }
         bool RunVersion(CVersionDlg&) override { return false; }
+        bool RunLayerProperty(CLayerPropertyDlg&) override { return false; }
     };
     class CNoDialogHost final : public IDialogHost {
         void SetWindowText(const std::string&) override {}

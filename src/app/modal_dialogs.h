@@ -6,6 +6,7 @@ class CGridDlg;
 class CImageResizeDlg;
 class CImageRotateDlg;
 class CImageScalingDlg;
+class CLayerPropertyDlg;
 class CNewDocumentDlg;
 class CPalettePropertyDlg;
 class CToolBarCustomizeDlg;
@@ -26,4 +27,5 @@ public:
     virtual bool RunPaletteProperty(CPalettePropertyDlg& dialog) = 0;
     virtual bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) = 0;
     virtual bool RunVersion(CVersionDlg& dialog) = 0;
+    virtual bool RunLayerProperty(CLayerPropertyDlg& dialog) = 0;
 };

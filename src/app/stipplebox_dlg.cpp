@@ -60,6 +60,7 @@ void CStippleboxDlg::OnInitDialog(IDialogHost& host)
     LoadToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
     SelectTool(kCmdToolScroll);
     InstallDocument(CreateStartupDocument(), {});
+    m_toolWindows.ExchangeSettings(m_settingsDirectory, false);
 }
 
 void CStippleboxDlg::InstallDocument(std::unique_ptr<CStippleboxData> document, std::filesystem::path path)
@@ -68,10 +69,12 @@ void CStippleboxDlg::InstallDocument(std::unique_ptr<CStippleboxData> document, 
     CStippleboxAccessor::GetContext().document = m_document.get();
     m_documentPath = std::move(path);
     m_commandManager = std::make_unique<CCommandManager>();
+    m_document->SetLayerDisplayMode(m_layerDisplayMode);
     m_imageEditWnd.AttachDocument(m_document.get());
     m_imageEditWnd.ResetView(true);
     RedrawColorObjects(true);
     RefreshToolBars();
+    m_toolWindows.OnDocumentInstalled();
 }
 
 bool CStippleboxDlg::OnCommand(unsigned id)
@@ -107,6 +110,8 @@ void CStippleboxDlg::BuildCommandMap()
     AddSelectionCommands();
     AddPaletteCommands();
     AddBarCommands();
+    AddWindowCommands();
+    AddLayerDisplayModeCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };
@@ -142,6 +147,7 @@ void CStippleboxDlg::AddViewCommands()
             m_document->SetOnionSkin(!m_document->IsOnionSkin());
             m_imageEditWnd.GetLayerCache().Rebuild();
             m_imageEditWnd.RepaintAll(true);
+            OnLayerRowsChanged();
         },
         [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_document->IsOnionSkin()); });
 }
@@ -153,14 +159,19 @@ bool CStippleboxDlg::ExecuteCommand(std::unique_ptr<CCommand> command)
     return executed;
 }
 
-void CStippleboxDlg::OnLayersChanged(bool)
+void CStippleboxDlg::OnLayersChanged(bool layerList)
 {
-    // The layer window, which the flag asks to refresh, does not exist yet.
     m_imageEditWnd.GetLayerCache().Rebuild();
     m_imageEditWnd.RefreshBackup();
     m_imageEditWnd.RebuildSelectionFrame();
     m_imageEditWnd.RestartFrameTimer();
     m_imageEditWnd.RepaintAll(true);
+    m_toolWindows.OnLayersChanged(layerList);
+}
+
+void CStippleboxDlg::OnLayerRowsChanged()
+{
+    m_toolWindows.OnLayerRowsChanged();
 }
 
 void CStippleboxDlg::OnCanvasResized()
@@ -169,6 +180,7 @@ void CStippleboxDlg::OnCanvasResized()
     m_imageEditWnd.GetLayerCache().Rebuild();
     m_imageEditWnd.RebuildSelectionFrame();
     m_imageEditWnd.ResetView(false);
+    m_toolWindows.OnCanvasResized();
 }
 
 void CStippleboxDlg::SetColorIndex(EColorIndex which, uint8_t index)
@@ -195,6 +207,7 @@ void CStippleboxDlg::OnPaletteEntryChanged(int index, bool, bool repaint)
     // The palette window, which this also refreshes, does not exist yet.
     if (repaint) {
         m_imageEditWnd.RepaintAll(true);
+        m_toolWindows.OnColorsChanged();
     }
     RedrawColorObjects(index == m_document->GetDrawingColor() || index == m_document->GetBackgroundColor());
 }
@@ -203,6 +216,7 @@ void CStippleboxDlg::OnPaletteChanged(bool repaint, bool bars, bool, bool)
 {
     if (repaint) {
         m_imageEditWnd.RepaintAll(true);
+        m_toolWindows.OnColorsChanged();
     }
     if (bars) {
         RedrawColorObjects(true);

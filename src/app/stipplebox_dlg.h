@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/command_map.h"
+#include "app/tool_windows.h"
 #include "bars/icon_manager.h"
 #include "bars/menu_manager.h"
 #include "bars/tool_bar_set.h"
@@ -55,6 +56,7 @@ public:
 
     bool ExecuteCommand(std::unique_ptr<CCommand> command) override;
     void OnLayersChanged(bool layerList) override;
+    void OnLayerRowsChanged() override;
     void OnCanvasResized() override;
     void SetColorIndex(EColorIndex which, uint8_t index) override;
     void OnPaletteEntryChanged(int index, bool refreshBars, bool repaint) override;
@@ -87,6 +89,7 @@ public:
     CImageEditWnd& GetImageEditWnd() { return m_imageEditWnd; }
     const CMenuManager& GetMenuManager() const { return m_menuManager; }
     const CIconManager& GetIconManager() const { return m_iconManager; }
+    CToolWindows& GetToolWindows() { return m_toolWindows; }
 
 private:
     void BuildCommandMap();
@@ -98,6 +101,8 @@ private:
     void AddSelectionCommands();
     void AddPaletteCommands();
     void AddBarCommands();
+    void AddWindowCommands();
+    void AddLayerDisplayModeCommands();
 
     void OnFileNew();
     void OnFileOpen();
@@ -127,6 +132,7 @@ private:
     void OnGeneralSettings();
 
     void OnDelayAll();
+    void OnLayerProperty();
 
     void ShowToolBars();
     // Repaints the colour display (with colorDisplay) and the mini palette.
@@ -149,6 +155,9 @@ private:
     CMenuManager m_menuManager;
     CIconManager m_iconManager;
     CImageEditWnd m_imageEditWnd;
+    CToolWindows m_toolWindows{m_imageEditWnd};
+    // Which layers the canvas shows, for every document of the run.
+    uint8_t m_layerDisplayMode = 0;
     CCommandMap m_commandMap;
     CClipboard m_clipboard;
     SToolOptions m_toolOptions;

@@ -192,6 +192,7 @@ void CStippleboxDlg::OnExportAnimatedGif()
 void CStippleboxDlg::OnFileExit()
 {
     if (AskSave()) {
+        m_toolWindows.ExchangeSettings(m_settingsDirectory, true);
         m_host->EndDialog();
     }
 }

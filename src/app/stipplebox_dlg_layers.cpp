@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/delay_all_dlg.h"
+#include "app/layer_property_dlg.h"
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "commands/command_layer_add.h"
@@ -51,10 +52,14 @@ void CStippleboxDlg::AddLayerCommands()
         },
         layerBelow);
     m_commandMap.Add(kCmdDelayAll, [this](unsigned) { OnDelayAll(); });
+    m_commandMap.Add(kCmdLayerProperty, [this](unsigned) { OnLayerProperty(); });
     // Units 1 to 8 in the order of the items.
     m_commandMap.AddRange(
         kCmdDelayUnitFirst, kCmdDelayUnitLast,
-        [this](unsigned id) { m_document->SetDelayUnit(uint8_t(id - kCmdDelayUnitFirst + 1)); },
+        [this](unsigned id) {
+            m_document->SetDelayUnit(uint8_t(id - kCmdDelayUnitFirst + 1));
+            OnLayerRowsChanged();
+        },
         [this](ICmdUI& cmdUI) {
             cmdUI.SetCheck(m_document->GetDelayUnit() == cmdUI.GetID() - kCmdDelayUnitFirst + 1);
         });
@@ -66,5 +71,19 @@ void CStippleboxDlg::OnDelayAll()
     if (dialog.DoModal(m_dialogs)) {
         m_document->SetDelayUnit(uint8_t(dialog.GetUnit()));
         ExecuteCommand(std::make_unique<CCommandLayerDelayAll>(dialog.GetDelayTicks()));
+    }
+}
+
+void CStippleboxDlg::OnLayerProperty()
+{
+    const CStippleboxLayer& layer = *m_document->GetCurrentLayer();
+    CLayerPropertyDlg dialog(layer.GetLayerName(), layer.GetDelay().GetTicks(), m_document->GetDelayUnit());
+    if (!dialog.DoModal(m_dialogs)) {
+        return;
+    }
+    ExecuteCommand(std::make_unique<CCommandLayerProperty>(dialog.GetName(), dialog.GetDelayTicks()));
+    if (dialog.GetUnit() != m_document->GetDelayUnit()) {
+        m_document->SetDelayUnit(uint8_t(dialog.GetUnit()));
+        OnLayerRowsChanged();
     }
 }

@@ -84,6 +84,20 @@ enum ECommandID : unsigned {
     kCmdColorMaskClear = 33080,
     kCmdColorMaskInvert = 33081,
 
+    // The player's and the navigator's own commands.
+    kCmdPlayerRewind = 32982,
+    kCmdPlayerPlay = 32983,
+    kCmdPlayerLoop = 32984,
+    kCmdPlayerOrderThereAndBack = 32986,
+    kCmdPlayerOrderFirstToLast = 32987,
+    kCmdPlayerOrderButton = 32988,
+    kCmdPlayerToolFrame = 32989,
+    kCmdPlayerToolButton = 32991,
+    kCmdPlayerSpeed100 = 33073,
+    kCmdPositionTool = 32889,
+    kCmdPositionToolButton = 33088,
+    kCmdPositionZoomButton = 33089,
+
     kCmdPositionWindow = 32885,
     kCmdLayerWindow = 32879,
     kCmdPlayerWindow = 32877,
@@ -98,6 +112,10 @@ enum ECommandID : unsigned {
     // Commands every tool window has.
     kCmdWindowPin = 32920,
     kCmdWindowClose = 32953,
+
+    // Which layers the canvas shows: display modes 0 to 5.
+    kCmdLayerDisplayModeFirst = 34100,
+    kCmdLayerDisplayModeLast = 34105,
 
     // Tool bar state buttons that open popup menus.
     kCmdMenuButton = 32781,

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "bars/command_ids.h"
+#include "bars/layer_display_mode_menu.h"
 #include "model/delay.h"
 
 namespace {
@@ -131,6 +132,7 @@ std::vector<Item> BuildMainMenu()
             items.push_back(Item::Command("グリッド", kCmdGrid));
             items.push_back(Item::Command("グリッド...", kCmdGridSettings));
             items.push_back(Item::Command("オニオンスキン", kCmdOnionSkin));
+            items.push_back(LayerDisplayModeMenu());
             items.push_back(Item::Separator());
             items.push_back(Item::Submenu(
                 "画面のスクロール",

@@ -1,5 +1,6 @@
 #include "commands/command_layer_cur_change.h"
 
+#include "commands/main_dialog.h"
 #include "model/stipplebox_data.h"
 
 bool CCommandLayerCurChange::Execute()
@@ -16,4 +17,6 @@ void CCommandLayerCurChange::MakeCurrent(int index)
 {
     GetLayers()->SetCurrentIndex(index);
     NotifyLayersChanged(false);
+    // The rows of the old and the new current layer.
+    GetMainDialog()->OnLayerRowsChanged();
 }

@@ -1,5 +1,6 @@
 #include "commands/command_layer_property.h"
 
+#include "commands/main_dialog.h"
 #include "model/stipplebox_data.h"
 
 // Delays are set with the remember flag: the next new layer takes the delay
@@ -14,6 +15,7 @@ bool CCommandLayerProperty::Execute()
     const int32_t delay = layer.GetDelay().GetTicks();
     layer.GetDelay().SetDelay(m_delay, 0, true);
     m_delay = delay;
+    GetMainDialog()->OnLayerRowsChanged();
     return true;
 }
 
@@ -25,6 +27,7 @@ bool CCommandLayerDelayAll::Execute()
         m_previousDelays[size_t(i)] = layers[i]->GetDelay().GetTicks();
         layers[i]->GetDelay().SetDelay(m_delay, 0, true);
     }
+    GetMainDialog()->OnLayerRowsChanged();
     return true;
 }
 
@@ -35,4 +38,5 @@ void CCommandLayerDelayAll::Undo()
         layers[i]->GetDelay().SetDelay(m_previousDelays[size_t(i)], 0, true);
     }
     std::vector<int32_t>().swap(m_previousDelays);
+    GetMainDialog()->OnLayerRowsChanged();
 }

@@ -22,6 +22,9 @@ public:
     // The layer set, the current layer or visibility changed: rebuild the
     // composite, the canvas's backup and selection outline, and repaint.
     virtual void OnLayersChanged(bool layerList) = 0;
+    // A layer's name or delay, the delay unit or the current layer changed:
+    // the layer window shows its rows anew (thumbnails stay).
+    virtual void OnLayerRowsChanged() = 0;
     // The document has a new size.
     virtual void OnCanvasResized() = 0;
     // Sets the drawing or the background colour; a new background colour

@@ -189,6 +189,9 @@ void CImageEditWnd::Refresh(CRect rect, bool present, bool currentLayerChanged, 
     }
     if (currentLayerChanged || otherLayersChanged) {
         m_layerCache.UpdateComposite(rect.left, rect.top, rect.Width(), rect.Height());
+        if (m_follower != nullptr) {
+            m_follower->OnCanvasRefreshed(rect, currentLayerChanged, otherLayersChanged);
+        }
     }
     if (!GetBackBuffer() || !ClipRect(rect, false, true)) {
         return;
@@ -208,6 +211,9 @@ void CImageEditWnd::Refresh(CRect rect, bool present, bool currentLayerChanged, 
 
 void CImageEditWnd::RepaintAll(bool present)
 {
+    if (m_follower != nullptr) {
+        m_follower->OnCanvasRepainted();
+    }
     if (!GetBackBuffer()) {
         return;
     }

@@ -25,6 +25,19 @@ class CStippleboxData;
 // back, and marches the outline of the current layer's selection.
 class CImageEditWnd : public CImageWnd {
 public:
+    // Told whenever the canvas shows something new, so that other views of
+    // the picture can follow it.
+    class IFollower {
+    public:
+        virtual ~IFollower() = default;
+        // The whole canvas is painted again: the view moved or zoomed, or
+        // the picture changed everywhere.
+        virtual void OnCanvasRepainted() = 0;
+        // Pixels changed in an image rectangle: the current layer's, and
+        // with otherLayers those of the layers linked to it.
+        virtual void OnCanvasRefreshed(const CRect& rect, bool currentLayer, bool otherLayers) = 0;
+    };
+
     static constexpr int kFrameTimerId = 103;
     static constexpr int kFrameTimerMilliseconds = 500;
     // The capture mode of a selection tool dragging its selection; the
@@ -100,6 +113,9 @@ public:
 
     void OnTimer(int id) override;
 
+    // One follower at a time, or none.
+    void SetFollower(IFollower* follower) { m_follower = follower; }
+
 private:
     SCanvasLayout GetLayout() const;
     // Picture, selector points, grids and selection outline of a visible
@@ -125,4 +141,5 @@ private:
     std::vector<uint8_t> m_fillMask;
     CSelectionFrameList m_selectionFrame;
     uint8_t m_framePhase = 0;
+    IFollower* m_follower = nullptr;
 };

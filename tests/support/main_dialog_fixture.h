@@ -14,6 +14,7 @@
 #include "app/image_resize_dlg.h"
 #include "app/image_rotate_dlg.h"
 #include "app/image_scaling_dlg.h"
+#include "app/layer_property_dlg.h"
 #include "app/modal_dialogs.h"
 #include "app/new_document_dlg.h"
 #include "app/palette_property_dlg.h"
@@ -59,6 +60,7 @@ public:
     bool RunPaletteProperty(CPalettePropertyDlg& dialog) override { return Answer(paletteProperty, dialog); }
     bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) override { return Answer(customize, dialog); }
     bool RunVersion(CVersionDlg& dialog) override { return Answer(version, dialog); }
+    bool RunLayerProperty(CLayerPropertyDlg& dialog) override { return Answer(layerProperty, dialog); }
 
     std::function<void(CImageResizeDlg&)> resize;
     std::function<void(CImageRotateDlg&)> rotate;
@@ -69,6 +71,7 @@ public:
     std::function<void(CPalettePropertyDlg&)> paletteProperty;
     std::function<void(CToolBarCustomizeDlg&)> customize;
     std::function<void(CVersionDlg&)> version;
+    std::function<void(CLayerPropertyDlg&)> layerProperty;
 
 private:
     template <class Dialog>

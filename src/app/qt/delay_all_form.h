@@ -3,8 +3,6 @@
 #include <QDialog>
 
 class CDelayAllDlg;
-class QComboBox;
-class QSpinBox;
 
 // The form of the delay-for-all-layers dialog: the delay and its unit;
 // choosing another unit converts the delay shown.
@@ -13,9 +11,4 @@ class CDelayAllForm final : public QDialog {
 
 public:
     CDelayAllForm(CDelayAllDlg& dialog, QWidget* parent = nullptr);
-
-private:
-    CDelayAllDlg& m_dialog;
-    QSpinBox* m_delay;
-    QComboBox* m_unit;
 };

@@ -4,7 +4,12 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QSignalBlocker>
 #include <QSpinBox>
+
+#include "app/delay_field.h"
+#include "model/delay.h"
+#include "platform/qt/qt_combo_box.h"
 
 QSpinBox* MakeIntegerField(int minimum, int maximum, int value, QWidget* parent)
 {
@@ -30,6 +35,24 @@ QSpinBox* MakeReadOnlyField(int value, QWidget* parent)
     field->setReadOnly(true);
     field->setButtonSymbols(QAbstractSpinBox::NoButtons);
     return field;
+}
+
+QHBoxLayout* MakeDelayRow(CDelayField& field, QWidget* parent)
+{
+    QSpinBox* delay = MakeIntegerField(CDelayField::kMinDelay, CDelayField::kMaxDelay, field.GetDelay(), parent);
+    auto* unit = new QComboBox(parent);
+    CQtComboBox units(*unit);
+    FillDelayUnits(units, field.GetUnit());
+    QObject::connect(delay, &QSpinBox::valueChanged, parent, [&field](int value) { field.SetDelay(value); });
+    QObject::connect(unit, &QComboBox::currentIndexChanged, parent, [&field, delay, unit](int item) {
+        field.SetUnit(int(unit->itemData(item).toLongLong()));
+        const QSignalBlocker quiet(delay);
+        delay->setValue(field.GetDelay());
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(delay, 1);
+    row->addWidget(unit);
+    return row;
 }
 
 void AddOkCancelButtons(QDialog& form, QBoxLayout& layout)

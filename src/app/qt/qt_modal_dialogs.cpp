@@ -6,6 +6,7 @@
 #include "app/qt/image_resize_form.h"
 #include "app/qt/image_rotate_form.h"
 #include "app/qt/image_scaling_form.h"
+#include "app/qt/layer_property_form.h"
 #include "app/qt/new_document_form.h"
 #include "app/qt/palette_property_form.h"
 #include "bars/qt/tool_bar_customize_form.h"
@@ -71,4 +72,9 @@ bool CQtModalDialogs::RunToolBarCustomize(CToolBarCustomizeDlg& dialog)
 bool CQtModalDialogs::RunVersion(CVersionDlg& dialog)
 {
     return Run<CVersionForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunLayerProperty(CLayerPropertyDlg& dialog)
+{
+    return Run<CLayerPropertyForm>(dialog, m_parent);
 }

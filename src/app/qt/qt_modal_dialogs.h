@@ -20,6 +20,7 @@ public:
     bool RunPaletteProperty(CPalettePropertyDlg& dialog) override;
     bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) override;
     bool RunVersion(CVersionDlg& dialog) override;
+    bool RunLayerProperty(CLayerPropertyDlg& dialog) override;
 
 private:
     QWidget* m_parent;

@@ -1,0 +1,42 @@
+#include "platform/qt/qt_animation_timer.h"
+
+#include <algorithm>
+#include <memory>
+
+CQtAnimationTimer::CQtAnimationTimer(std::function<void()> onTick) : m_onTick(std::move(onTick))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { Tick(); });
+    m_clock.start();
+}
+
+bool CQtAnimationTimer::Start(int milliseconds)
+{
+    const qint64 now = m_clock.nsecsElapsed();
+    const qint64 base = m_ticking ? m_due : now;
+    m_due = std::max(now, base + qint64(milliseconds) * 1'000'000);
+    // Rounded to the nearest millisecond, the timer's resolution; the error
+    // does not carry over to the next frame, which counts from m_due.
+    m_timer.start(int((m_due - now + 500'000) / 1'000'000));
+    return true;
+}
+
+void CQtAnimationTimer::Stop()
+{
+    m_timer.stop();
+}
+
+void CQtAnimationTimer::Tick()
+{
+    m_ticking = true;
+    m_onTick();
+    m_ticking = false;
+}
+
+void CQtAnimationTimer::Install()
+{
+    SetAnimationTimerFactory([](std::function<void()> onTick) -> std::unique_ptr<IAnimationTimer> {
+        return std::make_unique<CQtAnimationTimer>(std::move(onTick));
+    });
+}
