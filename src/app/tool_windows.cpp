@@ -22,7 +22,7 @@ int ValidZoom(int zoom)
 
 }  // namespace
 
-CToolWindows::CToolWindows(CImageEditWnd& canvas) : m_canvas(canvas)
+CToolWindows::CToolWindows(CImageEditWnd& canvas, const CIconManager& icons) : m_canvas(canvas), m_icons(icons)
 {
     m_canvas.SetFollower(this);
 }
@@ -39,7 +39,7 @@ void CToolWindows::ToggleLayerWindow()
         return;
     }
     m_closedLayerWnd.reset();
-    m_layerWnd = std::make_unique<CLayerWnd>([this] { CloseLayerWindow(); });
+    m_layerWnd = std::make_unique<CLayerWnd>(m_icons, [this] { CloseLayerWindow(); });
     m_layerWnd->GetList().Refresh();
 }
 

@@ -5,6 +5,7 @@
 
 #include "views/image_edit_wnd.h"
 
+class CIconManager;
 class CLayerWnd;
 class CPlayerWnd;
 class CPositionWnd;
@@ -15,7 +16,7 @@ class CPositionWnd;
 // document, and the canvas tells what it shows, so that they keep up.
 class CToolWindows final : private CImageEditWnd::IFollower {
 public:
-    explicit CToolWindows(CImageEditWnd& canvas);
+    CToolWindows(CImageEditWnd& canvas, const CIconManager& icons);
     ~CToolWindows() override;
     CToolWindows(const CToolWindows&) = delete;
     CToolWindows& operator=(const CToolWindows&) = delete;
@@ -48,6 +49,7 @@ private:
     void OnCanvasRefreshed(const CRect& rect, bool currentLayer, bool otherLayers) override;
 
     CImageEditWnd& m_canvas;
+    const CIconManager& m_icons;
     std::unique_ptr<CLayerWnd> m_layerWnd;
     std::unique_ptr<CLayerWnd> m_closedLayerWnd;
     std::unique_ptr<CPlayerWnd> m_playerWnd;

@@ -6,6 +6,7 @@
 #include "commands/command_layer_cur_change.h"
 #include "commands/command_layer_link.h"
 #include "commands/command_layer_order.h"
+#include "bars/icon_manager.h"
 #include "commands/main_dialog.h"
 #include "model/bmp_dc.h"
 #include "model/stipplebox_data.h"
@@ -22,9 +23,9 @@ constexpr DisplayPixel kCurrentFillColor = MakeDisplayPixel(192, 220, 252);
 constexpr DisplayPixel kSeparatorColor = MakeDisplayPixel(128, 128, 128);
 constexpr int kTextInset = 2;
 
-// Column widths in units of the display scale; the name column (-1) takes
-// the rest.
-constexpr int kColumnUnits[CLayerListCtrl::kColumnCount] = {28, 12, 12, -1, 24};
+// Column widths in units of the display scale (the marks are 16 units
+// square); the name column (-1) takes the rest.
+constexpr int kColumnUnits[CLayerListCtrl::kColumnCount] = {28, 18, 18, -1, 24};
 constexpr int kRowUnits = 20;
 
 // The part of a cell inside the separators at its right and bottom edges.
@@ -247,6 +248,16 @@ void CLayerListCtrl::PaintRow(int row)
         if (target >= 0 && target < m_clientSize.cy) {
             std::copy_n(thumbnail.GetRow(y), thumbnail.GetSize().cx, m_backBuffer.GetDisplayRow(target) + placed.left);
         }
+    }
+
+    const int scale = GetDisplayScale();
+    if (state.visible) {
+        const unsigned mark = state.shown ? CIconManager::kMarkVisible : CIconManager::kMarkVisibleElsewhere;
+        m_icons.DrawIcon(m_backBuffer, mark, CellInterior(rect, GetColumnSpan(kColumnVisibility)), scale);
+    }
+    if (state.linked) {
+        m_icons.DrawIcon(m_backBuffer, CIconManager::kMarkLinked, CellInterior(rect, GetColumnSpan(kColumnLink)),
+                         scale);
     }
 
     ITextPainter& text = GetTextPainter();

@@ -10,6 +10,8 @@
 #include "views/drag_judge.h"
 #include "views/layer_thumbnail.h"
 
+class CIconManager;
+
 // The list of the document's layers, one row a layer in the document's
 // order: thumbnail, visibility mark, link mark, name and delay. A press on
 // the visibility column shows or hides layers (painted across the rows the
@@ -20,10 +22,6 @@
 class CLayerListCtrl : public CWnd, public CStippleboxAccessor {
 public:
     enum EColumn { kColumnThumbnail, kColumnVisibility, kColumnLink, kColumnName, kColumnDelay, kColumnCount };
-    // Icon codes of the marks.
-    static constexpr int kMarkShown = 64;
-    static constexpr int kMarkHidden = 65;
-    static constexpr int kMarkLinked = 67;
 
     // What the list tells the window it lies in.
     class IListener {
@@ -40,7 +38,8 @@ public:
         int column = -1;
     };
 
-    explicit CLayerListCtrl(IListener* listener = nullptr) : m_listener(listener) {}
+    // The marks come from the icons.
+    CLayerListCtrl(const CIconManager& icons, IListener* listener) : m_icons(icons), m_listener(listener) {}
 
     static int GetRowHeight();
     // The columns' left and right edges; the name column takes what the
@@ -114,6 +113,7 @@ private:
     CRect GetInsertBarRect(int position) const;
     void EndGesture();
 
+    const CIconManager& m_icons;
     IListener* m_listener;
     std::vector<SRow> m_rows;
     CDibSection m_backBuffer;

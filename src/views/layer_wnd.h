@@ -19,7 +19,9 @@ public:
     static SSettings& Settings();
 
     // close asks the owner to close the window.
-    explicit CLayerWnd(std::function<void()> close) : m_list(this), m_close(std::move(close)) {}
+    CLayerWnd(const CIconManager& icons, std::function<void()> close) : m_list(icons, this), m_close(std::move(close))
+    {
+    }
 
     CLayerListCtrl& GetList() { return m_list; }
     // Called when the list's scroll position or range changed.

@@ -36,7 +36,7 @@ DisplayPixel Grey(int level)
 
 // Four 3 × 2 layers on a greyscale palette; the layer window is open at 320 ×
 // 240 client pixels. At display scale 2 a row is 40 pixels high and the
-// columns span 0–56, 56–80, 80–104, 104–272 and 272–320.
+// columns span 0–56, 56–92, 92–128, 128–272 and 272–320.
 class LayerWindow : public CEditorTest {
 protected:
     LayerWindow() : m_rememberedDelay(CDelay::GetRememberedDelay()), m_settings(CLayerWnd::Settings())
@@ -59,7 +59,7 @@ protected:
     CLayerWnd* Window() { return dialog.GetToolWindows().GetLayerWnd(); }
     static CPoint Cell(int row, int column)
     {
-        static const int centres[] = {28, 68, 92, 188, 296};
+        static const int centres[] = {28, 74, 110, 200, 296};
         return {centres[column], row * 40 + 20};
     }
     void Tap(CPoint point)
@@ -78,9 +78,23 @@ protected:
     DisplayPixel At(int x, int y) const { return list->GetBackBuffer()->GetDisplayRow(y)[x]; }
     std::string TextAt(int row, int column) const
     {
-        const int left = column == CLayerListCtrl::kColumnName ? 106 : 274;
+        const int left = column == CLayerListCtrl::kColumnName ? 130 : 274;
         const auto found = text.drawn.find({left, row * 40});
         return found == text.drawn.end() ? "" : found->second.first;
+    }
+    // Whether a mark is drawn in the cell: any pixel but the row's own.
+    bool HasMark(int row, int column) const
+    {
+        const auto [left, right] = list->GetColumnSpan(column);
+        const DisplayPixel face = At(left + 1, row * 40 + 1);
+        for (int y = row * 40 + 1; y < row * 40 + 38; ++y) {
+            for (int x = left + 1; x < right - 2; ++x) {
+                if (At(x, y) != face) {
+                    return true;
+                }
+            }
+        }
+        return false;
     }
     std::vector<std::u16string> Names()
     {
@@ -177,6 +191,23 @@ TEST_F(LayerWindow, PaintsOneRowALayerWithItsThumbnailNameAndDelay)
     EXPECT_EQ(TextAt(1, CLayerListCtrl::kColumnDelay),
               std::to_string(Layer(1).GetDelay().GetDelay(Document().GetDelayUnit())));
 
+    // Visible but not shown in the display mode: the other mark.
+    const auto visibilityCell = [this] {
+        std::vector<DisplayPixel> cell;
+        for (int y = 40; y < 80; ++y) {
+            for (int x = 56; x < 92; ++x) {
+                cell.push_back(At(x, y));
+            }
+        }
+        return cell;
+    };
+    const std::vector<DisplayPixel> shown = visibilityCell();
+    Command(kCmdLayerDisplayModeFirst + 1);
+    EXPECT_NE(visibilityCell(), shown);
+    EXPECT_TRUE(HasMark(1, CLayerListCtrl::kColumnVisibility));
+    Command(kCmdLayerDisplayModeFirst);
+    EXPECT_EQ(visibilityCell(), shown);
+
     Command(kCmdLayerAdd);
     EXPECT_EQ(list->GetRowCount(), 5);
     EXPECT_EQ(At(150, 5), kCurrentFill) << "the new layer is on top and current";
@@ -186,7 +217,11 @@ TEST_F(LayerWindow, PaintsOneRowALayerWithItsThumbnailNameAndDelay)
 TEST_F(LayerWindow, PaintingVisibilityGivesEveryRowPassedTheFirstRowsNewStateWithoutAnUndoStep)
 {
     Layer(2).SetVisible(false);
+    list->RefreshRows();
+    EXPECT_TRUE(HasMark(1, CLayerListCtrl::kColumnVisibility));
+    EXPECT_FALSE(HasMark(2, CLayerListCtrl::kColumnVisibility));
     Drag({Cell(0, 1), Cell(1, 1), Cell(2, 1), Cell(3, 1)});
+    EXPECT_FALSE(HasMark(1, CLayerListCtrl::kColumnVisibility));
     for (int i = 0; i < 4; ++i) {
         EXPECT_FALSE(Layer(i).IsVisible()) << i;
     }
@@ -200,8 +235,10 @@ TEST_F(LayerWindow, TapsLinkLayersAndChooseTheCurrentOne)
 {
     Tap(Cell(0, 2));
     EXPECT_EQ(UndoText(), "元に戻す") << "the current layer does not link with itself";
+    EXPECT_FALSE(HasMark(2, CLayerListCtrl::kColumnLink));
     Tap(Cell(2, 2));
     EXPECT_EQ(Layer(2).GetLinkID(), Layer(0).GetLinkID());
+    EXPECT_TRUE(HasMark(2, CLayerListCtrl::kColumnLink));
     EXPECT_EQ(UndoText(), "元に戻す:レイヤリンク");
 
     Tap(Cell(3, 3));
