@@ -165,8 +165,10 @@ TEST_F(MainDialog, LayersExportAsNumberedFilesBackmostFirst)
 
 TEST_F(MainDialog, ViewCommandsFollowTheCanvasAndItemsOfFeaturesNotOfferedAreDisabled)
 {
-    EXPECT_FALSE(dialog.OnCommand(kCmdPlayerWindow));
-    EXPECT_EQ(Update(kCmdPlayerWindow).GetEnabled(), false);
+    // An item whose command the program does not route.
+    constexpr unsigned kUnrouted = 40999;
+    EXPECT_FALSE(dialog.OnCommand(kUnrouted));
+    EXPECT_EQ(Update(kUnrouted).GetEnabled(), false);
     EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す");
 
     CImageEditWnd& canvas = dialog.GetImageEditWnd();
