@@ -12,10 +12,12 @@
 #include "bars/qt/qt_bars_host.h"
 #include "bars/qt/qt_icons.h"
 #include "bars/qt/qt_status_bar.h"
+#include "platform/qt/qt_animation_timer.h"
 #include "platform/qt/qt_file_dialog.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_startup_report.h"
+#include "platform/qt/qt_text_painter.h"
 #include "platform/qt/qt_window_host.h"
 #include "platform/settings_directory.h"
 
@@ -42,16 +44,20 @@ int main(int argc, char* argv[])
     CQtMessageBox messageBox(&window);
     CQtFileDialog fileDialog(&window);
     SetMessageBox(&messageBox);
+    CQtTextPainter textPainter;
+    SetTextPainter(&textPainter);
+    CQtAnimationTimer::Install();
     SetFileDialog(&fileDialog);
     dialogs.SetParent(&window);
 
+    // Sized first: tool windows open at their default places beside it.
+    window.resize(QSize(1280, 800).boundedTo(QApplication::primaryScreen()->availableSize()));
     dialog.OnInitDialog(window);
     window.setWindowIcon(ToQIcon(dialog.GetIconManager(), CIconManager::kApplicationIcon));
     CQtStatusBar statusBar(window, window.GetCanvasHost(), dialog.GetImageEditWnd());
     CQtBarsHost bars(window, dialog, dialog.GetMenuManager(), dialog.GetIconManager(), statusBar);
     dialog.SetBarsHost(&bars);
     ReportFirstPaintWhenAsked(window.GetCanvasHost());
-    window.resize(QSize(1280, 800).boundedTo(QApplication::primaryScreen()->availableSize()));
     window.show();
     // A file given on the command line opens as Open would open it.
     const QStringList arguments = QApplication::arguments();
@@ -60,6 +66,8 @@ int main(int argc, char* argv[])
     }
     const int result = QApplication::exec();
     SetMessageBox(nullptr);
+    SetTextPainter(nullptr);
+    SetAnimationTimerFactory({});
     SetFileDialog(nullptr);
     return result;
 }

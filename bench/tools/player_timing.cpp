@@ -45,7 +45,7 @@ int main(int argc, char* argv[])
     editor.Dialog().OnCommand(kCmdPlayerWindow);
     CPlayerWnd& player = *editor.Dialog().GetToolWindows().GetPlayerWnd();
     player.GetImageWnd().OnSize(512, 512);
-    player.OnSpeedScroll(CPlayerWnd::ESpeedScroll::kRight, 0);
+    player.OnScroll(CPlayerWnd::kSpeedBarId, CFrameworkWnd::EScroll::kLast, 0);
     player.OnCommand(kCmdPlayerPlay);
     QCoreApplication::exec();
     player.OnCommand(kCmdPlayerPlay);

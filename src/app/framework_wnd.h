@@ -33,6 +33,21 @@ public:
         CRect rect;
         bool alignRight = false;
     };
+    // A scroll bar (or slider) of the client area; its range includes both
+    // ends, and page is the part one page step moves.
+    struct SScrollBar {
+        unsigned id = 0;
+        bool vertical = false;
+        int minimum = 0;
+        int maximum = 0;
+        int page = 1;
+        int position = 0;
+        CRect rect;
+    };
+    // What the user did to a scroll bar: a step or a page towards its start
+    // or end, the thumb dragged (kThumbTrack) or let go (kThumbPosition) at a
+    // position, or a jump to either end.
+    enum class EScroll { kLineBack, kLineForward, kPageBack, kPageForward, kThumbPosition, kThumbTrack, kFirst, kLast };
 
     // Commands the window does not route go to the owner.
     explicit CFrameworkWnd(ICommandTarget& owner);
@@ -48,6 +63,7 @@ public:
     const std::vector<CWnd*>& GetChildren() const { return m_children; }
     const std::vector<SButton>& GetButtons() const { return m_buttons; }
     const std::vector<SLabel>& GetLabels() const { return m_labels; }
+    const std::vector<SScrollBar>& GetScrollBars() const { return m_scrollBars; }
     // The client size a new window opens with.
     virtual CSize GetDefaultClientSize() const = 0;
     // The frame's client area has a new size: place the children and labels.
@@ -57,6 +73,9 @@ public:
     void OnUpdateCommand(ICmdUI& cmdUI) override;
     // The frame's close box.
     void OnClose() override { Close(); }
+    // The user moved a scroll bar; position is where its thumb now is. The
+    // window sets the bar's new position itself (SetScrollBar).
+    virtual void OnScroll(unsigned id, EScroll code, int position);
 
     // Closes the window once the event being handled is over (the window
     // may be deep inside its own pointer or menu handling): the frame then
@@ -79,14 +98,22 @@ protected:
     void AddChild(CWnd& child) { m_children.push_back(&child); }
     int AddLabel();
     void AddButton(unsigned id, std::string label) { m_buttons.push_back({id, std::move(label)}); }
+    // A button that opens the menu below itself and shows the label of the
+    // menu's checked item (the menu's own label while none is checked).
+    void AddMenuButton(unsigned id, SMenuItem menu);
     void MoveChild(CWnd& child, const CRect& rect);
     void SetLabelText(int index, std::string text);
     void MoveLabel(int index, const CRect& rect, bool alignRight);
     // The menu the menu button opens; none by default.
     virtual SMenuItem BuildMenu() const;
+    void SetPinned(bool pinned);
+    int AddScrollBar(unsigned id, bool vertical);
+    void SetScrollBar(int index, int minimum, int maximum, int page, int position);
+    void MoveScrollBar(int index, const CRect& rect);
 
 private:
     void ShowLabel(int index);
+    void ShowScrollBar(int index);
 
     ICommandTarget& m_owner;
     IToolWindowHost* m_host = nullptr;
@@ -96,6 +123,7 @@ private:
     std::vector<CWnd*> m_children;
     std::vector<SButton> m_buttons;
     std::vector<SLabel> m_labels;
+    std::vector<SScrollBar> m_scrollBars;
     bool m_pinned = false;
 };
 
@@ -109,6 +137,7 @@ public:
     // Client coordinates.
     virtual void MoveChild(CWnd& child, const CRect& rect) = 0;
     virtual void ShowLabel(int index, const CFrameworkWnd::SLabel& label) = 0;
+    virtual void ShowScrollBar(int index, const CFrameworkWnd::SScrollBar& bar) = 0;
     // The buttons' states may have changed: ask the window again.
     virtual void UpdateButtons() = 0;
     // The screen rectangle of the button (or the pointer, for menu items)

@@ -60,6 +60,7 @@ void CStippleboxDlg::OnInitDialog(IDialogHost& host)
     LoadToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
     SelectTool(kCmdToolScroll);
     InstallDocument(CreateStartupDocument(), {});
+    m_toolWindows.SetHost(host);
     m_toolWindows.ExchangeSettings(m_settingsDirectory, false);
 }
 

@@ -155,7 +155,7 @@ private:
     CMenuManager m_menuManager;
     CIconManager m_iconManager;
     CImageEditWnd m_imageEditWnd;
-    CToolWindows m_toolWindows{m_imageEditWnd, m_iconManager};
+    CToolWindows m_toolWindows{*this, m_imageEditWnd, m_menuManager, m_iconManager};
     // Which layers the canvas shows, for every document of the run.
     uint8_t m_layerDisplayMode = 0;
     CCommandMap m_commandMap;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/ini_profile.h"
+#include "bars/menu_manager.h"
 #include "commands/command_id_data_manager.h"
 #include "model/layer_cache.h"
 #include "model/stipplebox_data.h"
@@ -22,7 +23,9 @@ int ValidZoom(int zoom)
 
 }  // namespace
 
-CToolWindows::CToolWindows(CImageEditWnd& canvas, const CIconManager& icons) : m_canvas(canvas), m_icons(icons)
+CToolWindows::CToolWindows(ICommandTarget& owner, CImageEditWnd& canvas, const CMenuManager& menus,
+                           const CIconManager& icons)
+    : m_owner(owner), m_canvas(canvas), m_menus(menus), m_icons(icons)
 {
     m_canvas.SetFollower(this);
 }
@@ -32,75 +35,90 @@ CToolWindows::~CToolWindows()
     m_canvas.SetFollower(nullptr);
 }
 
+CLayerWnd* CToolWindows::GetLayerWnd() const
+{
+    return m_layer.Get<CLayerWnd>();
+}
+
+CPlayerWnd* CToolWindows::GetPlayerWnd() const
+{
+    return m_player.Get<CPlayerWnd>();
+}
+
+CPositionWnd* CToolWindows::GetPositionWnd() const
+{
+    return m_position.Get<CPositionWnd>();
+}
+
 void CToolWindows::ToggleLayerWindow()
 {
-    if (m_layerWnd) {
+    if (m_layer.IsOpen()) {
         CloseLayerWindow();
         return;
     }
-    m_closedLayerWnd.reset();
-    m_layerWnd = std::make_unique<CLayerWnd>(m_icons, [this] { CloseLayerWindow(); });
-    m_layerWnd->GetList().Refresh();
+    m_layer.Open(std::make_unique<CLayerWnd>(m_owner, m_icons, *m_menus.FindPopupMenu(CMenuManager::kPopupLayerWindow),
+                                             m_layerPinned),
+                 *m_host, [this] { CloseLayerWindow(); });
+    GetLayerWnd()->GetList().Refresh();
 }
 
 void CToolWindows::CloseLayerWindow()
 {
-    // The window may be closing itself from inside its own pointer handler:
-    // it lives on, closed, until the next one opens.
-    if (m_layerWnd) {
-        m_closedLayerWnd = std::move(m_layerWnd);
+    if (const CLayerWnd* window = GetLayerWnd()) {
+        m_layerPinned = window->IsPinned();
     }
+    m_layer.Close();
 }
 
 void CToolWindows::TogglePlayerWindow()
 {
-    if (m_playerWnd) {
-        m_playerWnd.reset();
+    if (m_player.IsOpen()) {
+        m_player.Close();
         return;
     }
-    m_playerWnd = std::make_unique<CPlayerWnd>();
+    m_player.Open(std::make_unique<CPlayerWnd>(m_owner, m_menus), *m_host, [this] { m_player.Close(); });
 }
 
 void CToolWindows::TogglePositionWindow()
 {
-    if (m_positionWnd) {
-        m_positionWnd.reset();
+    if (m_position.IsOpen()) {
+        m_position.Close();
         return;
     }
-    m_positionWnd = std::make_unique<CPositionWnd>();
+    m_position.Open(std::make_unique<CPositionWnd>(m_owner, m_menus), *m_host, [this] { m_position.Close(); });
 }
 
 void CToolWindows::OnLayersChanged(bool layerList)
 {
-    if (m_layerWnd && layerList) {
-        m_layerWnd->GetList().Refresh();
+    if (GetLayerWnd() != nullptr && layerList) {
+        GetLayerWnd()->GetList().Refresh();
     }
-    if (m_playerWnd) {
-        m_playerWnd->Refresh();
+    if (GetPlayerWnd() != nullptr) {
+        GetPlayerWnd()->Refresh();
     }
 }
 
 void CToolWindows::OnLayerRowsChanged()
 {
-    if (m_layerWnd) {
-        m_layerWnd->GetList().RefreshRows();
+    if (GetLayerWnd() != nullptr) {
+        GetLayerWnd()->GetList().RefreshRows();
     }
 }
 
 void CToolWindows::OnColorsChanged()
 {
-    if (m_layerWnd) {
-        m_layerWnd->GetList().Refresh();
+    if (GetLayerWnd() != nullptr) {
+        GetLayerWnd()->GetList().Refresh();
     }
-    if (m_playerWnd) {
-        m_playerWnd->Refresh();
+    if (GetPlayerWnd() != nullptr) {
+        GetPlayerWnd()->Refresh();
     }
 }
 
 void CToolWindows::OnCanvasResized()
 {
-    if (m_positionWnd) {
-        m_positionWnd->Refresh();
+    if (GetPositionWnd() != nullptr) {
+        GetPositionWnd()->Refresh();
     }
     OnColorsChanged();
 }
@@ -108,25 +126,25 @@ void CToolWindows::OnCanvasResized()
 void CToolWindows::OnDocumentInstalled()
 {
     CloseLayerWindow();
-    if (m_positionWnd) {
-        m_positionWnd->Refresh();
+    if (GetPositionWnd() != nullptr) {
+        GetPositionWnd()->Refresh();
     }
-    if (m_playerWnd) {
-        m_playerWnd->Refresh();
+    if (GetPlayerWnd() != nullptr) {
+        GetPlayerWnd()->Refresh();
     }
 }
 
 void CToolWindows::OnCanvasRepainted()
 {
-    if (m_positionWnd) {
-        m_positionWnd->GetImageWnd().RepaintAll(true);
+    if (GetPositionWnd() != nullptr) {
+        GetPositionWnd()->GetImageWnd().RepaintAll(true);
     }
 }
 
 void CToolWindows::OnCanvasRefreshed(const CRect& rect, bool currentLayer, bool otherLayers)
 {
-    if (m_positionWnd) {
-        m_positionWnd->GetImageWnd().RefreshImageRect(rect);
+    if (GetPositionWnd() != nullptr) {
+        GetPositionWnd()->GetImageWnd().RefreshImageRect(rect);
     }
     const CStippleboxLayerPtrArray& layers = *CStippleboxAccessor::GetLayers();
     std::vector<int> changed;
@@ -135,28 +153,26 @@ void CToolWindows::OnCanvasRefreshed(const CRect& rect, bool currentLayer, bool 
     } else if (currentLayer) {
         changed = {layers.GetCurrentIndex()};
     }
-    if (m_layerWnd) {
-        m_layerWnd->GetList().RefreshThumbnails(changed);
+    if (GetLayerWnd() != nullptr) {
+        GetLayerWnd()->GetList().RefreshThumbnails(changed);
     }
-    if (m_playerWnd && std::count(changed.begin(), changed.end(), m_playerWnd->GetImageWnd().GetFrameLayerIndex())) {
-        m_playerWnd->Refresh();
+    CPlayerWnd* player = GetPlayerWnd();
+    if (player != nullptr && std::count(changed.begin(), changed.end(), player->GetImageWnd().GetFrameLayerIndex())) {
+        player->Refresh();
     }
 }
 
 void CToolWindows::ExchangeSettings(const std::filesystem::path& directory, bool saving)
 {
-    // One profile a window; "Visible" says whether it is open.
-    const auto exchange = [&directory, saving](const char* file, bool open, const auto& fields) {
+    // One profile a window, with the place and whether it is open.
+    const auto exchange = [&directory, saving](const char* file, CToolWindowSlot& slot, const auto& fields) {
         CIniProfile profile(directory / file, !saving, saving);
         fields(profile);
-        bool visible = open;
-        profile.Exchange(saving, {}, "Visible", visible);
-        return visible;
+        return slot.ExchangeState(profile, saving);
     };
     CPlayerWnd::SSettings& player = CPlayerWnd::Settings();
-    const bool playerVisible = exchange("PlayerWnd", bool(m_playerWnd), [&player, saving](CIniProfile& profile) {
+    const bool playerVisible = exchange("PlayerWnd", m_player, [&player, saving](CIniProfile& profile) {
         uint8_t order = player.order;
-        profile.Exchange(saving, {}, "Rect", player.rect);
         profile.Exchange(saving, {}, "Zoom", player.zoom);
         profile.Exchange(saving, {}, "Order", order);
         profile.Exchange(saving, {}, "Loop", player.loop);
@@ -164,27 +180,26 @@ void CToolWindows::ExchangeSettings(const std::filesystem::path& directory, bool
         player.order = order == kPlayFirstToLastToFirst ? kPlayFirstToLastToFirst : kPlayFirstToLast;
     });
     CPositionWnd::SSettings& position = CPositionWnd::Settings();
-    const bool positionVisible =
-        exchange("PositionWnd", bool(m_positionWnd), [&position, saving](CIniProfile& profile) {
-            profile.Exchange(saving, {}, "Rect", position.rect);
-            profile.Exchange(saving, {}, "Zoom", position.zoom);
-            position.zoom = ValidZoom(position.zoom);
-        });
-    CLayerWnd::SSettings& layer = CLayerWnd::Settings();
-    const bool layerVisible = exchange("LayerWnd", bool(m_layerWnd), [&layer, saving](CIniProfile& profile) {
-        profile.Exchange(saving, {}, "Rect", layer.rect);
-        profile.Exchange(saving, {}, "Pin", layer.pinned);
+    const bool positionVisible = exchange("PositionWnd", m_position, [&position, saving](CIniProfile& profile) {
+        profile.Exchange(saving, {}, "Zoom", position.zoom);
+        position.zoom = ValidZoom(position.zoom);
+    });
+    if (saving && GetLayerWnd() != nullptr) {
+        m_layerPinned = GetLayerWnd()->IsPinned();
+    }
+    const bool layerVisible = exchange("LayerWnd", m_layer, [this, saving](CIniProfile& profile) {
+        profile.Exchange(saving, {}, "Pin", m_layerPinned);
     });
     if (saving) {
         return;
     }
-    if (positionVisible != bool(m_positionWnd)) {
+    if (positionVisible != m_position.IsOpen()) {
         TogglePositionWindow();
     }
-    if (playerVisible != bool(m_playerWnd)) {
+    if (playerVisible != m_player.IsOpen()) {
         TogglePlayerWindow();
     }
-    if (layerVisible != bool(m_layerWnd)) {
+    if (layerVisible != m_layer.IsOpen()) {
         ToggleLayerWindow();
     }
 }

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 
+#include "app/tool_window_slot.h"
 #include "views/image_edit_wnd.h"
 
 class CIconManager;
 class CLayerWnd;
+class CMenuManager;
 class CPlayerWnd;
 class CPositionWnd;
+class ICommandTarget;
+class IDialogHost;
 
 // The floating tool windows of the main dialog: the layer list, the player
 // and the navigator. Each exists only while it is open; their settings live
@@ -16,18 +19,23 @@ class CPositionWnd;
 // document, and the canvas tells what it shows, so that they keep up.
 class CToolWindows final : private CImageEditWnd::IFollower {
 public:
-    CToolWindows(CImageEditWnd& canvas, const CIconManager& icons);
+    // Commands the windows do not handle go to the owner.
+    CToolWindows(ICommandTarget& owner, CImageEditWnd& canvas, const CMenuManager& menus, const CIconManager& icons);
     ~CToolWindows() override;
     CToolWindows(const CToolWindows&) = delete;
     CToolWindows& operator=(const CToolWindows&) = delete;
+
+    // The window whose frames carry the tool windows; none opens before.
+    void SetHost(IDialogHost& host) { m_host = &host; }
 
     void ToggleLayerWindow();
     void TogglePlayerWindow();
     void TogglePositionWindow();
     void CloseLayerWindow();
-    CLayerWnd* GetLayerWnd() const { return m_layerWnd.get(); }
-    CPlayerWnd* GetPlayerWnd() const { return m_playerWnd.get(); }
-    CPositionWnd* GetPositionWnd() const { return m_positionWnd.get(); }
+    // Null while closed.
+    CLayerWnd* GetLayerWnd() const;
+    CPlayerWnd* GetPlayerWnd() const;
+    CPositionWnd* GetPositionWnd() const;
 
     // The refreshes the main dialog passes on.
     void OnLayersChanged(bool layerList);
@@ -48,10 +56,14 @@ private:
     void OnCanvasRepainted() override;
     void OnCanvasRefreshed(const CRect& rect, bool currentLayer, bool otherLayers) override;
 
+    ICommandTarget& m_owner;
     CImageEditWnd& m_canvas;
+    const CMenuManager& m_menus;
     const CIconManager& m_icons;
-    std::unique_ptr<CLayerWnd> m_layerWnd;
-    std::unique_ptr<CLayerWnd> m_closedLayerWnd;
-    std::unique_ptr<CPlayerWnd> m_playerWnd;
-    std::unique_ptr<CPositionWnd> m_positionWnd;
+    IDialogHost* m_host = nullptr;
+    CToolWindowSlot m_layer;
+    CToolWindowSlot m_player;
+    CToolWindowSlot m_position;
+    // Whether the layer window is pinned, kept while it is closed.
+    bool m_layerPinned = true;
 };

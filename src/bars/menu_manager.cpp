@@ -4,6 +4,7 @@
 
 #include "bars/command_ids.h"
 #include "bars/layer_display_mode_menu.h"
+#include "bars/tool_window_menus.h"
 #include "model/delay.h"
 
 namespace {
@@ -78,19 +79,6 @@ std::vector<Item> ToolbarItems()
     items.push_back(Item::Separator());
     items.push_back(Item::Command("カスタマイズ...", kCmdCustomizeToolbars));
     return items;
-}
-
-const Item* FindItem(const std::vector<Item>& items, unsigned id)
-{
-    for (const Item& item : items) {
-        if (item.id == id && !item.IsSubmenu()) {
-            return &item;
-        }
-        if (const Item* found = FindItem(item.items, id)) {
-            return found;
-        }
-    }
-    return nullptr;
 }
 
 std::vector<Item> BuildMainMenu()
@@ -182,6 +170,7 @@ CMenuManager::CMenuManager() : m_mainMenu(BuildMainMenu())
     m_popupMenus.emplace(kPopupPenSizes, Item::Submenu("ペンサイズ", PenSizeItems()));
     m_popupMenus.emplace(kPopupTones, Item::Submenu("トーン", ToneItems()));
     m_popupMenus.emplace(kPopupFillStyles, Item::Submenu("塗りつぶしスタイル", FillStyleItems()));
+    AddToolWindowMenus(m_popupMenus);
 }
 
 const CMenuManager::SItemInfo* CMenuManager::FindPopupMenu(int resource) const
@@ -192,6 +181,6 @@ const CMenuManager::SItemInfo* CMenuManager::FindPopupMenu(int resource) const
 
 std::string CMenuManager::FindLabel(unsigned id) const
 {
-    const Item* item = FindItem(m_mainMenu, id);
+    const Item* item = FindMenuItem(m_mainMenu, id);
     return item == nullptr ? std::string() : item->label;
 }

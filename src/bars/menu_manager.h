@@ -21,6 +21,13 @@ public:
         kPopupPenSizes = 134,
         kPopupTones = 135,
         kPopupFillStyles = 137,
+        // The tool windows' menus.
+        kPopupPlayer = 145,
+        kPopupPlayerTools = 146,
+        kPopupPlayerOrders = 147,
+        kPopupLayerWindow = 148,
+        kPopupPosition = 149,
+        kPopupPositionTools = 150,
     };
 
     CMenuManager();

@@ -20,3 +20,6 @@ struct SMenuItem {
     bool IsSeparator() const { return label.empty(); }
     bool IsSubmenu() const { return !label.empty() && id == 0; }
 };
+
+// The command item with the ID in the items or their submenus, or null.
+const SMenuItem* FindMenuItem(const std::vector<SMenuItem>& items, unsigned id);

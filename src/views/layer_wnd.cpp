@@ -1,45 +1,78 @@
 #include "views/layer_wnd.h"
 
 #include "bars/command_ids.h"
-#include "platform/cmd_ui.h"
+#include "platform/window.h"
 
-CLayerWnd::SSettings& CLayerWnd::Settings()
+namespace {
+
+constexpr unsigned kScrollBarId = 1;
+constexpr int kScrollBarUnits = 8;
+
+}  // namespace
+
+CLayerWnd::CLayerWnd(ICommandTarget& owner, const CIconManager& icons, SMenuItem menu, bool pinned)
+    : CFrameworkWnd(owner), m_list(icons, this), m_menu(std::move(menu)), m_scrollBar(AddScrollBar(kScrollBarId, true))
 {
-    static SSettings settings;
-    return settings;
+    SetTitle("レイヤ");
+    AddChild(m_list);
+    AddButton(kCmdMenuButton, "メニュー");
+    AddButton(kCmdWindowPin, "ピン留め");
+    SetPinned(pinned);
 }
 
-bool CLayerWnd::OnCommand(unsigned id)
+CSize CLayerWnd::GetDefaultClientSize() const
 {
-    switch (id) {
-    case kCmdWindowPin:
-        Settings().pinned = !Settings().pinned;
-        return true;
-    case kCmdWindowClose:
-        m_close();
-        return true;
-    default:
-        return false;
-    }
+    const int unit = GetDisplayScale();
+    return {160 * unit, 8 * CLayerListCtrl::GetRowHeight()};
 }
 
-void CLayerWnd::OnUpdateCommand(ICmdUI& cmdUI)
+void CLayerWnd::OnSize(int width, int height)
 {
-    if (cmdUI.GetID() == kCmdWindowPin) {
-        cmdUI.SetCheck(Settings().pinned);
+    const int bar = kScrollBarUnits * GetDisplayScale();
+    MoveChild(m_list, {0, 0, width - bar, height});
+    MoveScrollBar(m_scrollBar, {width - bar, 0, width, height});
+}
+
+void CLayerWnd::OnScroll(unsigned, EScroll code, int position)
+{
+    const int row = CLayerListCtrl::GetRowHeight();
+    const int page = std::max(row, m_list.GetPageHeight() - row);
+    const int top = m_list.GetScrollPosition();
+    switch (code) {
+    case EScroll::kLineBack:
+        m_list.SetScrollPosition(top - row);
+        break;
+    case EScroll::kLineForward:
+        m_list.SetScrollPosition(top + row);
+        break;
+    case EScroll::kPageBack:
+        m_list.SetScrollPosition(top - page);
+        break;
+    case EScroll::kPageForward:
+        m_list.SetScrollPosition(top + page);
+        break;
+    case EScroll::kThumbPosition:
+    case EScroll::kThumbTrack:
+        m_list.SetScrollPosition(position);
+        break;
+    case EScroll::kFirst:
+        m_list.SetScrollPosition(0);
+        break;
+    case EScroll::kLast:
+        m_list.SetScrollPosition(m_list.GetScrollMaximum());
+        break;
     }
+    OnListScrolled();
 }
 
 void CLayerWnd::OnCurrentLayerTapped()
 {
-    if (!Settings().pinned) {
-        m_close();
+    if (!IsPinned()) {
+        Close();
     }
 }
 
 void CLayerWnd::OnListScrolled()
 {
-    if (m_scrollChanged) {
-        m_scrollChanged();
-    }
+    SetScrollBar(m_scrollBar, 0, m_list.GetScrollMaximum(), m_list.GetPageHeight(), m_list.GetScrollPosition());
 }

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "bars/menu_manager.h"
 #include "commands/command_id_data_manager.h"
 #include "model/delay.h"
 #include "model/stipplebox_data.h"
 #include "platform/animation_timer.h"
 #include "platform/cmd_ui.h"
 #include "platform/message_box.h"
+#include "views/view_tool.h"
 #include "views/zoom_commands.h"
 
 namespace {
@@ -26,10 +28,26 @@ CPlayerWnd::SSettings& CPlayerWnd::Settings()
     return settings;
 }
 
-CPlayerWnd::CPlayerWnd()
+CPlayerWnd::CPlayerWnd(ICommandTarget& owner, const CMenuManager& menus)
+    : CFrameworkWnd(owner),
+      m_menu(*menus.FindPopupMenu(CMenuManager::kPopupPlayer)),
+      m_speedLabel(AddLabel()),
+      m_speedBar(AddScrollBar(kSpeedBarId, false))
 {
+    SetTitle("プレイヤ");
+    AddChild(m_imageWnd);
+    AddButton(kCmdMenuButton, "メニュー");
+    AddMenuButton(kCmdPlayerToolButton, *menus.FindPopupMenu(CMenuManager::kPopupPlayerTools));
+    AddButton(kCmdPlayerRewind, "巻き戻し");
+    AddButton(kCmdPlayerPlay, "再生");
+    AddMenuButton(kCmdPlayerOrderButton, *menus.FindPopupMenu(CMenuManager::kPopupPlayerOrders));
+    AddButton(kCmdPlayerLoop, "ループ");
+    AddMenuButton(kCmdZoomButton, *menus.FindPopupMenu(CMenuManager::kPopupZoom));
+    AddButton(kCmdPlayerSpeed100, "100％");
+    AddPlayerCommands();
     SelectTool(Settings().tool);
     m_imageWnd.SetZoom(Settings().zoom, false);
+    ShowState();
 }
 
 CPlayerWnd::~CPlayerWnd()
@@ -37,102 +55,87 @@ CPlayerWnd::~CPlayerWnd()
     Stop();
 }
 
-bool CPlayerWnd::OnCommand(unsigned id)
+CSize CPlayerWnd::GetDefaultClientSize() const
+{
+    const int unit = GetDisplayScale();
+    return {128 * unit, 140 * unit};
+}
+
+void CPlayerWnd::OnSize(int width, int height)
+{
+    const int unit = GetDisplayScale();
+    const int bar = 12 * unit;
+    const int label = 24 * unit;
+    MoveChild(m_imageWnd, {0, 0, width, height - bar});
+    MoveLabel(m_speedLabel, {2 * unit, height - bar, label, height}, true);
+    MoveScrollBar(m_speedBar, {label + 2 * unit, height - bar + unit, width - 2 * unit, height - unit});
+}
+
+void CPlayerWnd::AddPlayerCommands()
 {
     SSettings& settings = Settings();
-    switch (id) {
-    case kCmdPlayerRewind:
-        m_imageWnd.ShowFrame(0);
-        return true;
-    case kCmdPlayerPlay:
-        m_playing ? Stop() : Start();
-        return true;
-    case kCmdPlayerLoop:
-        settings.loop = !settings.loop;
-        ButtonsChanged();
-        return true;
-    case kCmdPlayerOrderFirstToLast:
-    case kCmdPlayerOrderThereAndBack:
-        settings.order = EPlayerOrder(PlayModeTable().Lookup(uint16_t(id), kPlayFirstToLast));
-        ButtonsChanged();
-        return true;
-    case kCmdPlayerToolFrame:
-    case kCmdToolScroll:
-        SelectTool(id);
-        return true;
-    case kCmdPlayerSpeed100:
-        SetSpeed(100);
-        return true;
-    default:
-        if (const std::optional<int> zoom = GetCommandZoom(id, settings.zoom)) {
-            SetZoom(*zoom);
-            return true;
-        }
-        return false;
+    const auto check = [](auto condition) { return [condition](ICmdUI& cmdUI) { cmdUI.SetCheck(condition(cmdUI)); }; };
+    Commands().Add(kCmdPlayerRewind, [this](unsigned) { m_imageWnd.ShowFrame(0); });
+    Commands().Add(
+        kCmdPlayerPlay, [this](unsigned) { m_playing ? Stop() : Start(); }, check([this](ICmdUI&) { return m_playing; }));
+    Commands().Add(
+        kCmdPlayerLoop,
+        [this, &settings](unsigned) {
+            settings.loop = !settings.loop;
+            ShowState();
+        },
+        check([&settings](ICmdUI&) { return settings.loop; }));
+    const auto order = [](unsigned id) { return EPlayerOrder(PlayModeTable().Lookup(uint16_t(id), kPlayFirstToLast)); };
+    for (const unsigned id : {kCmdPlayerOrderFirstToLast, kCmdPlayerOrderThereAndBack}) {
+        Commands().Add(
+            id,
+            [this, &settings, order](unsigned chosen) {
+                settings.order = order(chosen);
+                ShowState();
+            },
+            check([&settings, order](ICmdUI& cmdUI) { return settings.order == order(cmdUI.GetID()); }));
     }
+    for (const unsigned id : {kCmdPlayerToolFrame, kCmdToolScroll}) {
+        Commands().Add(
+            id, [this](unsigned chosen) { SelectTool(chosen); },
+            check([&settings](ICmdUI& cmdUI) { return settings.tool == cmdUI.GetID(); }));
+    }
+    Commands().Add(
+        kCmdPlayerSpeed100, [this](unsigned) { SetSpeed(100); },
+        check([&settings](ICmdUI&) { return settings.speed == 100; }));
+    AddZoomCommands(Commands(), [&settings] { return settings.zoom; }, [this](int zoom) { SetZoom(zoom); });
 }
 
-void CPlayerWnd::OnUpdateCommand(ICmdUI& cmdUI)
-{
-    const SSettings& settings = Settings();
-    const unsigned id = cmdUI.GetID();
-    switch (id) {
-    case kCmdPlayerPlay:
-        cmdUI.SetCheck(m_playing);
-        break;
-    case kCmdPlayerLoop:
-        cmdUI.SetCheck(settings.loop);
-        break;
-    case kCmdPlayerOrderFirstToLast:
-    case kCmdPlayerOrderThereAndBack:
-        cmdUI.SetCheck(PlayModeTable().Lookup(uint16_t(id), -1) == settings.order);
-        break;
-    case kCmdPlayerToolFrame:
-    case kCmdToolScroll:
-        cmdUI.SetCheck(settings.tool == id);
-        break;
-    case kCmdPlayerSpeed100:
-        cmdUI.SetCheck(settings.speed == 100);
-        break;
-    default:
-        UpdateZoomCommand(cmdUI, settings.zoom);
-        break;
-    }
-}
-
-void CPlayerWnd::OnSpeedScroll(ESpeedScroll code, int position)
+void CPlayerWnd::OnScroll(unsigned, EScroll code, int position)
 {
     int speed = Settings().speed;
     switch (code) {
-    case ESpeedScroll::kLineLeft:
+    case EScroll::kLineBack:
         speed -= 1;
         break;
-    case ESpeedScroll::kLineRight:
+    case EScroll::kLineForward:
         speed += 1;
         break;
-    case ESpeedScroll::kPageLeft:
+    case EScroll::kPageBack:
         speed -= 10;
         break;
-    case ESpeedScroll::kPageRight:
+    case EScroll::kPageForward:
         speed += 10;
         break;
-    case ESpeedScroll::kThumbPosition:
-    case ESpeedScroll::kThumbTrack:
+    case EScroll::kThumbPosition:
+    case EScroll::kThumbTrack:
         speed = position;
         break;
-    case ESpeedScroll::kLeft:
+    case EScroll::kFirst:
         speed = kMinSpeed;
         break;
-    case ESpeedScroll::kRight:
+    case EScroll::kLast:
         speed = kMaxSpeed;
         break;
     }
     SetSpeed(std::clamp(speed, kMinSpeed, kMaxSpeed));
-}
-
-std::string CPlayerWnd::GetSpeedLabel() const
-{
-    return std::to_string(Settings().speed) + "%";
+    // The bar shows the speed even when it did not change (a drag past an end).
+    ShowState();
 }
 
 void CPlayerWnd::Refresh()
@@ -146,7 +149,7 @@ void CPlayerWnd::SetSpeed(int speed)
         return;
     }
     Settings().speed = speed;
-    ButtonsChanged();
+    ShowState();
     if (m_playing) {
         // The frame on show gets the new period from now on.
         m_timer->Stop();
@@ -160,21 +163,14 @@ void CPlayerWnd::SetZoom(int zoom)
 {
     Settings().zoom = zoom;
     m_imageWnd.SetZoom(zoom, true);
-    ButtonsChanged();
+    ShowState();
 }
 
 void CPlayerWnd::SelectTool(unsigned id)
 {
     Settings().tool = id;
-    std::unique_ptr<CMouseTool> tool;
-    if (id == kCmdToolScroll) {
-        tool = std::make_unique<CImageToolPalm>();
-    } else {
-        tool = std::make_unique<CPlayerImageToolFrame>();
-    }
-    tool->SetCommandID(int(id));
-    m_imageWnd.SetTool(std::move(tool));
-    ButtonsChanged();
+    SetViewTool<CPlayerImageToolFrame>(m_imageWnd, id);
+    ShowState();
 }
 
 int CPlayerWnd::GetShownFramePeriod() const
@@ -197,12 +193,12 @@ void CPlayerWnd::Start()
         return;
     }
     m_playing = true;
-    ButtonsChanged();
+    ShowState();
     m_backward = false;
     m_imageWnd.ShowFrame(0);
     if (!ArmTimer()) {
         m_playing = false;
-        ButtonsChanged();
+        ShowState();
         ShowMessageBox("マルチメディアタイマーの起動に失敗しました。");
     }
 }
@@ -214,7 +210,7 @@ void CPlayerWnd::Stop()
     }
     m_timer->Stop();
     m_playing = false;
-    ButtonsChanged();
+    ShowState();
 }
 
 void CPlayerWnd::OnFrameTick()
@@ -239,9 +235,12 @@ void CPlayerWnd::OnFrameTick()
     }
 }
 
-void CPlayerWnd::ButtonsChanged()
+void CPlayerWnd::ShowState()
 {
-    if (m_buttonsChanged) {
-        m_buttonsChanged();
+    const int speed = Settings().speed;
+    SetLabelText(m_speedLabel, std::to_string(speed) + "%");
+    SetScrollBar(m_speedBar, kMinSpeed, kMaxSpeed, 10, speed);
+    if (GetHost() != nullptr) {
+        GetHost()->UpdateButtons();
     }
 }

@@ -1,26 +1,26 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "app/framework_wnd.h"
 #include "bars/command_ids.h"
-#include "model/geometry.h"
 #include "model/stipplebox_accessor.h"
 #include "views/player_frames.h"
 #include "views/player_image_wnd.h"
 
-class ICmdUI;
+class CMenuManager;
 class IAnimationTimer;
 
 // The player: previews the layers as an animation, each layer a frame shown
 // for its own delay, in one of two orders, looping or not, at a speed from
 // 1 to 200 %. A one-shot timer is armed again after every frame with the
 // period of the frame then shown.
-class CPlayerWnd : public CStippleboxAccessor {
+class CPlayerWnd final : public CFrameworkWnd, public CStippleboxAccessor {
 public:
     static constexpr int kMinSpeed = 1;
     static constexpr int kMaxSpeed = 200;
+    static constexpr unsigned kSpeedBarId = 103;
 
     // Shared by every player window and kept for the whole run.
     struct SSettings {
@@ -29,35 +29,26 @@ public:
         bool loop = true;
         int speed = 100;
         EPlayerOrder order = kPlayFirstToLast;
-        CRect rect;
     };
     static SSettings& Settings();
 
-    // What the speed slider reports, as a horizontal scroll bar does.
-    enum class ESpeedScroll { kLineLeft, kLineRight, kPageLeft, kPageRight, kThumbPosition, kThumbTrack, kLeft, kRight };
-
-    CPlayerWnd();
+    CPlayerWnd(ICommandTarget& owner, const CMenuManager& menus);
     // Stops playback first.
-    ~CPlayerWnd();
-    CPlayerWnd(const CPlayerWnd&) = delete;
-    CPlayerWnd& operator=(const CPlayerWnd&) = delete;
+    ~CPlayerWnd() override;
 
     CPlayerImageWnd& GetImageWnd() { return m_imageWnd; }
-    // Called whenever the buttons' states may have changed.
-    void SetButtonsChangedHandler(std::function<void()> handler) { m_buttonsChanged = std::move(handler); }
-
-    // False when the ID is not the player's.
-    bool OnCommand(unsigned id);
-    void OnUpdateCommand(ICmdUI& cmdUI);
-    void OnSpeedScroll(ESpeedScroll code, int position);
-    // "%d%%" of the speed.
-    std::string GetSpeedLabel() const;
+    CSize GetDefaultClientSize() const override;
+    void OnSize(int width, int height) override;
+    // The speed bar.
+    void OnScroll(unsigned id, EScroll code, int position) override;
 
     bool IsPlaying() const { return m_playing; }
     // The document changed: the frame is shown again.
     void Refresh();
 
 private:
+    SMenuItem BuildMenu() const override { return m_menu; }
+    void AddPlayerCommands();
     void Start();
     void Stop();
     void OnFrameTick();
@@ -66,11 +57,14 @@ private:
     void SetSpeed(int speed);
     void SetZoom(int zoom);
     void SelectTool(unsigned id);
-    void ButtonsChanged();
+    // The buttons, the speed label and the speed bar show the settings.
+    void ShowState();
 
     CPlayerImageWnd m_imageWnd;
+    SMenuItem m_menu;
+    int m_speedLabel;
+    int m_speedBar;
     std::unique_ptr<IAnimationTimer> m_timer;
     bool m_playing = false;
     bool m_backward = false;
-    std::function<void()> m_buttonsChanged;
 };

@@ -1,8 +1,8 @@
 #include "views/position_wnd.h"
 
-#include <memory>
-
+#include "bars/menu_manager.h"
 #include "platform/cmd_ui.h"
+#include "views/view_tool.h"
 #include "views/zoom_commands.h"
 
 CPositionWnd::SSettings& CPositionWnd::Settings()
@@ -11,34 +11,33 @@ CPositionWnd::SSettings& CPositionWnd::Settings()
     return settings;
 }
 
-CPositionWnd::CPositionWnd()
+CPositionWnd::CPositionWnd(ICommandTarget& owner, const CMenuManager& menus)
+    : CFrameworkWnd(owner), m_menu(*menus.FindPopupMenu(CMenuManager::kPopupPosition))
 {
+    SetTitle("ポジション");
+    AddChild(m_imageWnd);
+    AddButton(kCmdMenuButton, "メニュー");
+    AddMenuButton(kCmdPositionToolButton, *menus.FindPopupMenu(CMenuManager::kPopupPositionTools));
+    AddMenuButton(kCmdPositionZoomButton, *menus.FindPopupMenu(CMenuManager::kPopupZoom));
+    for (const unsigned id : {kCmdPositionTool, kCmdToolScroll}) {
+        Commands().Add(
+            id, [this](unsigned chosen) { SelectTool(chosen); },
+            [](ICmdUI& cmdUI) { cmdUI.SetCheck(Settings().tool == cmdUI.GetID()); });
+    }
+    AddZoomCommands(Commands(), [] { return Settings().zoom; }, [this](int zoom) { SetZoom(zoom); });
     SelectTool(Settings().tool);
     m_imageWnd.SetZoom(Settings().zoom, false);
 }
 
-bool CPositionWnd::OnCommand(unsigned id)
+CSize CPositionWnd::GetDefaultClientSize() const
 {
-    if (id == kCmdPositionTool || id == kCmdToolScroll) {
-        SelectTool(id);
-        return true;
-    }
-    if (const std::optional<int> zoom = GetCommandZoom(id, Settings().zoom)) {
-        Settings().zoom = *zoom;
-        m_imageWnd.SetZoom(*zoom, true);
-        ButtonsChanged();
-        return true;
-    }
-    return false;
+    const int unit = GetDisplayScale();
+    return {128 * unit, 128 * unit};
 }
 
-void CPositionWnd::OnUpdateCommand(ICmdUI& cmdUI)
+void CPositionWnd::OnSize(int width, int height)
 {
-    if (cmdUI.GetID() == kCmdPositionTool || cmdUI.GetID() == kCmdToolScroll) {
-        cmdUI.SetCheck(Settings().tool == cmdUI.GetID());
-        return;
-    }
-    UpdateZoomCommand(cmdUI, Settings().zoom);
+    MoveChild(m_imageWnd, {0, 0, width, height});
 }
 
 void CPositionWnd::Refresh()
@@ -49,20 +48,11 @@ void CPositionWnd::Refresh()
 void CPositionWnd::SelectTool(unsigned id)
 {
     Settings().tool = id;
-    std::unique_ptr<CMouseTool> tool;
-    if (id == kCmdToolScroll) {
-        tool = std::make_unique<CImageToolPalm>();
-    } else {
-        tool = std::make_unique<CPositionImageToolNormal>();
-    }
-    tool->SetCommandID(int(id));
-    m_imageWnd.SetTool(std::move(tool));
-    ButtonsChanged();
+    SetViewTool<CPositionImageToolNormal>(m_imageWnd, id);
 }
 
-void CPositionWnd::ButtonsChanged()
+void CPositionWnd::SetZoom(int zoom)
 {
-    if (m_buttonsChanged) {
-        m_buttonsChanged();
-    }
+    Settings().zoom = zoom;
+    m_imageWnd.SetZoom(zoom, true);
 }

@@ -1,51 +1,28 @@
 #include "views/zoom_commands.h"
 
+#include <vector>
+
+#include "app/command_map.h"
 #include "bars/command_ids.h"
 #include "commands/command_id_data_manager.h"
 #include "platform/cmd_ui.h"
 #include "views/zoom_manager.h"
 
-namespace {
-
-const CCommandIDDataManager& ZoomTable()
+void AddZoomCommands(CCommandMap& commands, std::function<int()> zoom, std::function<void(int)> setZoom)
 {
-    static const CCommandIDDataManager table = CreateZoomTable();
-    return table;
-}
-
-const CZoomManager& ZoomSteps()
-{
+    const CCommandIDDataManager table = CreateZoomTable();
+    std::vector<int> levels;
+    table.GetValues(levels);
+    for (const int level : levels) {
+        commands.Add(
+            table.FindID(level), [setZoom, level](unsigned) { setZoom(level); },
+            [zoom, level](ICmdUI& cmdUI) { cmdUI.SetCheck(zoom() == level); });
+    }
     static const CZoomManager steps;
-    return steps;
-}
-
-}  // namespace
-
-std::optional<int> GetCommandZoom(unsigned id, int currentZoom)
-{
-    if (id == kCmdZoomIn) {
-        return ZoomSteps().ZoomIn(currentZoom);
-    }
-    if (id == kCmdZoomOut) {
-        return ZoomSteps().ZoomOut(currentZoom);
-    }
-    if (const int zoom = ZoomTable().Lookup(uint16_t(id), 0); zoom != 0) {
-        return zoom;
-    }
-    return std::nullopt;
-}
-
-bool UpdateZoomCommand(ICmdUI& cmdUI, int zoom)
-{
-    const unsigned id = cmdUI.GetID();
-    if (id == kCmdZoomIn) {
-        cmdUI.Enable(ZoomSteps().CanZoomIn(zoom));
-    } else if (id == kCmdZoomOut) {
-        cmdUI.Enable(ZoomSteps().CanZoomOut(zoom));
-    } else if (const int level = ZoomTable().Lookup(uint16_t(id), 0); level != 0) {
-        cmdUI.SetCheck(level == zoom);
-    } else {
-        return false;
-    }
-    return true;
+    commands.Add(
+        kCmdZoomIn, [zoom, setZoom](unsigned) { setZoom(steps.ZoomIn(zoom())); },
+        [zoom](ICmdUI& cmdUI) { cmdUI.Enable(steps.CanZoomIn(zoom())); });
+    commands.Add(
+        kCmdZoomOut, [zoom, setZoom](unsigned) { setZoom(steps.ZoomOut(zoom())); },
+        [zoom](ICmdUI& cmdUI) { cmdUI.Enable(steps.CanZoomOut(zoom())); });
 }

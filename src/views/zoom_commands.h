@@ -1,13 +1,10 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 
-class ICmdUI;
+class CCommandMap;
 
 // The zoom menu of a view that keeps a zoom of its own: the eight levels,
-// zoom in and zoom out.
-// The zoom the command asks for, or nothing when it is no zoom command.
-std::optional<int> GetCommandZoom(unsigned id, int currentZoom);
-// Checks the current level and enables zoom in and out; false when the item
-// is no zoom command.
-bool UpdateZoomCommand(ICmdUI& cmdUI, int zoom);
+// each checked when current, and zoom in and out, enabled while there is a
+// level to go to.
+void AddZoomCommands(CCommandMap& commands, std::function<int()> zoom, std::function<void(int)> setZoom);

@@ -21,7 +21,10 @@ protected:
     {
         CPlayerWnd::Settings() = {};
         CPositionWnd::Settings() = {};
-        CLayerWnd::Settings() = {};
+    }
+    static CHeadlessToolWindow& Frame(CFrameworkWnd& window)
+    {
+        return static_cast<CHeadlessToolWindow&>(*window.GetHost());
     }
     CToolWindows& Windows() { return dialog.GetToolWindows(); }
     bool Checked(unsigned id) { return Update(id).GetChecked().value_or(false); }
@@ -53,11 +56,13 @@ TEST_F(ToolWindows, ExitSavesTheirStatesAndTheNextStartOpensThemAgain)
 {
     Command(kCmdPlayerWindow);
     Command(kCmdPositionWindow);
+    Command(kCmdLayerWindow);
     Windows().GetPlayerWnd()->OnCommand(kCmdZoom4);
     Windows().GetPlayerWnd()->OnCommand(kCmdPlayerOrderThereAndBack);
     Windows().GetPlayerWnd()->OnCommand(kCmdPlayerLoop);
     Windows().GetPositionWnd()->OnCommand(kCmdZoom8);
-    CPlayerWnd::Settings().rect = {10, 20, 300, 200};
+    Windows().GetLayerWnd()->OnCommand(kCmdWindowPin);
+    Frame(*Windows().GetPlayerWnd()).MoveTo({10, 20, 300, 200});
     Command(kCmdExit);
     ASSERT_EQ(host.ended, 1);
 
@@ -68,12 +73,14 @@ TEST_F(ToolWindows, ExitSavesTheirStatesAndTheNextStartOpensThemAgain)
     EXPECT_EQ(player.zoom, 4);
     EXPECT_EQ(player.order, kPlayFirstToLastToFirst);
     EXPECT_FALSE(player.loop);
-    EXPECT_EQ(player.rect, (CRect{10, 20, 300, 200}));
     EXPECT_EQ(CPositionWnd::Settings().zoom, 8);
-    EXPECT_NE(next.GetToolWindows().GetPlayerWnd(), nullptr);
-    EXPECT_NE(next.GetToolWindows().GetPositionWnd(), nullptr);
-    EXPECT_EQ(next.GetToolWindows().GetLayerWnd(), nullptr);
-    EXPECT_EQ(next.GetToolWindows().GetPlayerWnd()->GetImageWnd().GetZoom(), 4);
+    CToolWindows& windows = next.GetToolWindows();
+    ASSERT_NE(windows.GetPlayerWnd(), nullptr);
+    ASSERT_NE(windows.GetPositionWnd(), nullptr);
+    ASSERT_NE(windows.GetLayerWnd(), nullptr);
+    EXPECT_EQ(windows.GetPlayerWnd()->GetHost()->GetWindowRect(), (CRect{10, 20, 300, 200}));
+    EXPECT_EQ(windows.GetPlayerWnd()->GetImageWnd().GetZoom(), 4);
+    EXPECT_FALSE(windows.GetLayerWnd()->IsPinned());
 }
 
 TEST_F(ToolWindows, SettingsTheProgramDoesNotKnowReadAsTheDefaults)
@@ -83,10 +90,10 @@ TEST_F(ToolWindows, SettingsTheProgramDoesNotKnowReadAsTheDefaults)
     Windows().ExchangeSettings(settings / "IniFiles", false);
     EXPECT_EQ(CPlayerWnd::Settings().zoom, 1);
     EXPECT_EQ(CPlayerWnd::Settings().order, kPlayFirstToLast);
-    EXPECT_EQ(CPlayerWnd::Settings().rect, CRect{});
     EXPECT_FALSE(CPlayerWnd::Settings().loop) << "a boolean reads as its integer";
     EXPECT_EQ(CPositionWnd::Settings().zoom, 1);
-    EXPECT_NE(Windows().GetPlayerWnd(), nullptr);
+    ASSERT_NE(Windows().GetPlayerWnd(), nullptr);
+    EXPECT_EQ(Windows().GetPlayerWnd()->GetHost()->GetWindowRect().left, 900) << "the default place";
     EXPECT_EQ(Windows().GetPositionWnd(), nullptr);
 }
 

@@ -19,6 +19,7 @@ public:
     void SetWindowText(const std::string& text) override { m_title = text; }
     void MoveChild(CWnd& child, const CRect& rect) override;
     void ShowLabel(int, const CFrameworkWnd::SLabel&) override {}
+    void ShowScrollBar(int, const CFrameworkWnd::SScrollBar&) override {}
     void UpdateButtons() override {}
     CRect GetCommandSourceRect() const override { return m_commandSource; }
     void TrackPopupMenu(const SMenuItem& menu, CPoint point) override { m_popups.push_back({menu, point}); }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <map>
-#include <optional>
 #include <tuple>
 
 #include "bars/command_ids.h"
@@ -39,24 +38,23 @@ DisplayPixel Grey(int level)
 // columns span 0–56, 56–92, 92–128, 128–272 and 272–320.
 class LayerWindow : public CEditorTest {
 protected:
-    LayerWindow() : m_rememberedDelay(CDelay::GetRememberedDelay()), m_settings(CLayerWnd::Settings())
+    LayerWindow() : m_rememberedDelay(CDelay::GetRememberedDelay())
     {
         SetTextPainter(&text);
         Open(MakeRowsDocument({{"123", "456"}, {"789", "ABC"}, {"000", "000"}, {"FFF", "FFF"}}));
         Command(kCmdLayerWindow);
         list = &Window()->GetList();
-        host.emplace(*list);
-        list->OnSize(320, 240);
-        list->Refresh();
+        Frame().Resize({336, 240});  // the list beside its scroll bar
+        host = &Frame().ChildHost(*list);
     }
     ~LayerWindow() override
     {
         SetTextPainter(nullptr);
         CDelay::SetRememberedDelay(m_rememberedDelay);
-        CLayerWnd::Settings() = m_settings;
     }
 
     CLayerWnd* Window() { return dialog.GetToolWindows().GetLayerWnd(); }
+    CHeadlessToolWindow& Frame() { return static_cast<CHeadlessToolWindow&>(*Window()->GetHost()); }
     static CPoint Cell(int row, int column)
     {
         static const int centres[] = {28, 74, 110, 200, 296};
@@ -107,11 +105,10 @@ protected:
 
     CRecordingTextPainter text;
     CLayerListCtrl* list = nullptr;
-    std::optional<CHeadlessWindowHost> host;
+    CHeadlessWindowHost* host = nullptr;
 
 private:
     int32_t m_rememberedDelay;
-    CLayerWnd::SSettings m_settings;
 };
 
 }  // namespace
@@ -246,17 +243,18 @@ TEST_F(LayerWindow, TapsLinkLayersAndChooseTheCurrentOne)
     EXPECT_EQ(UndoText(), "元に戻す:カレントレイヤ変更");
     EXPECT_EQ(At(150, 125), kCurrentFill);
     EXPECT_EQ(At(150, 5), kDisplayWhite) << "the old current row is painted plain";
-    ASSERT_NE(Window(), nullptr) << "a pinned window stays open";
+    EXPECT_FALSE(Frame().IsClosePosted()) << "a pinned window stays open";
 }
 
 TEST_F(LayerWindow, UnpinnedItClosesAfterATapThatChoseAnotherLayer)
 {
     Window()->OnCommand(kCmdWindowPin);
     Tap(Cell(0, 3));
-    ASSERT_NE(Window(), nullptr) << "tapping the current row changes nothing";
+    EXPECT_FALSE(Frame().IsClosePosted()) << "tapping the current row changes nothing";
     EXPECT_EQ(UndoText(), "元に戻す");
     Tap(Cell(1, 0));
     EXPECT_EQ(Document().GetLayers()->GetCurrentIndex(), 1);
+    Frame().DeliverPostedClose();
     EXPECT_EQ(Window(), nullptr);
     EXPECT_FALSE(Update(kCmdLayerWindow).GetChecked().value_or(true));
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-using Speed = CPlayerWnd::ESpeedScroll;
+using Scroll = CFrameworkWnd::EScroll;
 
 // A player over layers whose delays are given in milliseconds; layer i holds
 // the index i everywhere, so the picture tells which layer is shown.
@@ -22,7 +22,6 @@ protected:
     ~Player() override
     {
         // The player's timer goes before the clock it runs on.
-        host.reset();
         if (dialog.GetToolWindows().GetPlayerWnd() != nullptr) {
             Command(kCmdPlayerWindow);
         }
@@ -41,8 +40,8 @@ protected:
         }
         Command(kCmdPlayerWindow);
         CPlayerWnd& player = *dialog.GetToolWindows().GetPlayerWnd();
-        host.emplace(player.GetImageWnd());
-        player.GetImageWnd().OnSize(40, 20);
+        // A 40 × 20 picture above the speed bar.
+        static_cast<CHeadlessToolWindow&>(*player.GetHost()).Resize({40, 44});
         return player;
     }
     // Plays until the player stops (or a limit), noting each frame shown with
@@ -65,8 +64,12 @@ protected:
         return frames;
     }
 
+    static void Speed(CPlayerWnd& player, Scroll code, int position)
+    {
+        player.OnScroll(CPlayerWnd::kSpeedBarId, code, position);
+    }
+
     CHeadlessAnimationClock clock;
-    std::optional<CHeadlessWindowHost> host;
 
 private:
     CPlayerWnd::SSettings m_saved;
@@ -110,12 +113,12 @@ TEST_F(Player, ShowsEachFrameForItsOwnDelayScaledByTheSpeed)
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_EQ(clock.CountPendingTicks(), 0);
 
-    player.OnSpeedScroll(Speed::kThumbTrack, 50);
+    Speed(player, Scroll::kThumbTrack, 50);
     const int64_t start = clock.Now();
     shown = Play(player);
     EXPECT_EQ(shown, (std::vector<std::pair<int64_t, int>>{{start, 0}, {start + 20, 1}, {start + 60, 2}}));
 
-    player.OnSpeedScroll(Speed::kRight, 0);
+    Speed(player, Scroll::kLast, 0);
     Layer(2).GetDelay().SetDelay(0, 0, false);
     shown = Play(player);
     EXPECT_EQ(shown[1].first - shown[0].first, 0) << "a delay of 0";
@@ -144,7 +147,7 @@ TEST_F(Player, ASpeedChangeWhilePlayingTimesTheShownFrameAnewFromNow)
     CPlayerWnd& player = Open({100, 100});
     player.OnCommand(kCmdPlayerPlay);
     clock.Advance(40);
-    player.OnSpeedScroll(Speed::kThumbPosition, 200);
+    Speed(player, Scroll::kThumbPosition, 200);
     EXPECT_EQ(clock.CountPendingTicks(), 1);
     clock.Advance(49);
     EXPECT_EQ(player.GetImageWnd().GetFrame(), 0);
@@ -155,24 +158,27 @@ TEST_F(Player, ASpeedChangeWhilePlayingTimesTheShownFrameAnewFromNow)
 TEST_F(Player, TheSpeedSliderStepsAndClampsAndTheButtonResetsIt)
 {
     CPlayerWnd& player = Open({10, 10});
-    for (const auto& [code, position, speed] : {std::tuple{Speed::kLineLeft, 0, 99},
-                                                {Speed::kPageLeft, 0, 89},
-                                                {Speed::kPageRight, 0, 99},
-                                                {Speed::kLineRight, 0, 100},
-                                                {Speed::kThumbTrack, 37, 37},
-                                                {Speed::kLeft, 0, 1},
-                                                {Speed::kLineLeft, 0, 1},
-                                                {Speed::kRight, 0, 200},
-                                                {Speed::kPageRight, 0, 200}}) {
-        player.OnSpeedScroll(code, position);
+    for (const auto& [code, position, speed] : {std::tuple{Scroll::kLineBack, 0, 99},
+                                                {Scroll::kPageBack, 0, 89},
+                                                {Scroll::kPageForward, 0, 99},
+                                                {Scroll::kLineForward, 0, 100},
+                                                {Scroll::kThumbTrack, 37, 37},
+                                                {Scroll::kFirst, 0, 1},
+                                                {Scroll::kLineBack, 0, 1},
+                                                {Scroll::kLast, 0, 200},
+                                                {Scroll::kPageForward, 0, 200},
+                                                {Scroll::kThumbPosition, 250, 200}}) {
+        Speed(player, code, position);
         EXPECT_EQ(CPlayerWnd::Settings().speed, speed);
+        EXPECT_EQ(player.GetScrollBars().front().position, speed);
+        EXPECT_EQ(player.GetLabels().front().text, std::to_string(speed) + "%");
     }
-    player.OnSpeedScroll(Speed::kThumbTrack, 37);
+    Speed(player, Scroll::kThumbTrack, 37);
     CRecordingCmdUI hundred(kCmdPlayerSpeed100);
     player.OnUpdateCommand(hundred);
     EXPECT_FALSE(*hundred.GetChecked());
     player.OnCommand(kCmdPlayerSpeed100);
-    EXPECT_EQ(player.GetSpeedLabel(), "100%");
+    EXPECT_EQ(player.GetLabels().front().text, "100%");
     player.OnUpdateCommand(hundred);
     EXPECT_TRUE(*hundred.GetChecked());
 }

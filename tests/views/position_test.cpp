@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <optional>
 
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
@@ -21,9 +20,9 @@ protected:
         CPositionWnd::Settings() = {};
         Open(MakeRowsDocument({PixelRows(size_t(image.cy), std::string(size_t(image.cx), '5'))}));
         Command(kCmdPositionWindow);
-        view = &dialog.GetToolWindows().GetPositionWnd()->GetImageWnd();
-        host.emplace(*view);
-        view->OnSize(120, 100);
+        CPositionWnd& navigator = *dialog.GetToolWindows().GetPositionWnd();
+        view = &navigator.GetImageWnd();
+        static_cast<CHeadlessToolWindow&>(*navigator.GetHost()).Resize({120, 100});
         ShowCanvas(8, {10, 20});
     }
     ~Navigator() override { CPositionWnd::Settings() = m_saved; }
@@ -56,7 +55,6 @@ protected:
     }
 
     CPositionImageWnd* view = nullptr;
-    std::optional<CHeadlessWindowHost> host;
 
 private:
     CPositionWnd::SSettings m_saved;

@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -66,6 +68,9 @@ CQtToolWindow::CQtToolWindow(CFrameworkWnd& window, QWidget& mainWindow, const C
     SetWindowText(m_window.GetTitle());
     for (size_t i = 0; i < m_window.GetLabels().size(); ++i) {
         ShowLabel(int(i), m_window.GetLabels()[i]);
+    }
+    for (size_t i = 0; i < m_window.GetScrollBars().size(); ++i) {
+        ShowScrollBar(int(i), m_window.GetScrollBars()[i]);
     }
     UpdateButtons();
 
@@ -151,6 +156,48 @@ void CQtToolWindow::ShowLabel(int index, const CFrameworkWnd::SLabel& label)
     shown.setVisible(!label.rect.IsRectEmpty());
 }
 
+QScrollBar& CQtToolWindow::ScrollBarAt(int index)
+{
+    while (int(m_scrollBars.size()) <= index) {
+        const CFrameworkWnd::SScrollBar& described = m_window.GetScrollBars()[m_scrollBars.size()];
+        auto* bar = new QScrollBar(described.vertical ? Qt::Vertical : Qt::Horizontal, m_client);
+        const unsigned id = described.id;
+        // The window decides the new position: the bar only reports.
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar, id](int action) {
+            using E = CFrameworkWnd::EScroll;
+            static const std::map<int, E> codes = {
+                {QAbstractSlider::SliderSingleStepSub, E::kLineBack},
+                {QAbstractSlider::SliderSingleStepAdd, E::kLineForward},
+                {QAbstractSlider::SliderPageStepSub, E::kPageBack},
+                {QAbstractSlider::SliderPageStepAdd, E::kPageForward},
+                {QAbstractSlider::SliderToMinimum, E::kFirst},
+                {QAbstractSlider::SliderToMaximum, E::kLast},
+                {QAbstractSlider::SliderMove, E::kThumbTrack}};
+            const auto code = codes.find(action);
+            if (code != codes.end()) {
+                m_window.OnScroll(id, code->second, bar->sliderPosition());
+            }
+        });
+        connect(bar, &QAbstractSlider::sliderReleased, this, [this, bar, id] {
+            m_window.OnScroll(id, CFrameworkWnd::EScroll::kThumbPosition, bar->sliderPosition());
+        });
+        m_scrollBars.push_back(bar);
+    }
+    return *m_scrollBars[index];
+}
+
+void CQtToolWindow::ShowScrollBar(int index, const CFrameworkWnd::SScrollBar& described)
+{
+    QScrollBar& bar = ScrollBarAt(index);
+    const QSignalBlocker quiet(&bar);
+    bar.setRange(described.minimum, described.maximum);
+    bar.setPageStep(described.page);
+    bar.setSliderPosition(described.position);
+    bar.setValue(described.position);
+    bar.setGeometry(ToQRect(described.rect));
+    bar.setVisible(!described.rect.IsRectEmpty());
+}
+
 void CQtToolWindow::UpdateButtons()
 {
     if (m_toolBar != nullptr) {
@@ -210,6 +257,15 @@ bool CQtToolWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_client && event->type() == QEvent::Resize) {
         m_window.OnSize(m_client->width(), m_client->height());
+    }
+    // The wheel over the client area turns its vertical scroll bar.
+    if (watched == m_client && event->type() == QEvent::Wheel) {
+        for (QScrollBar* bar : m_scrollBars) {
+            if (bar->orientation() == Qt::Vertical && bar->isVisible()) {
+                QCoreApplication::sendEvent(bar, event);
+                return true;
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

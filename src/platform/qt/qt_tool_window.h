@@ -9,6 +9,7 @@
 
 class CQtWindowHost;
 class QLabel;
+class QScrollBar;
 class QToolBar;
 
 // A tool window's frame on the desktop: a tool window of the toolkit, kept
@@ -28,6 +29,7 @@ public:
     void SetWindowText(const std::string& text) override;
     void MoveChild(CWnd& child, const CRect& rect) override;
     void ShowLabel(int index, const CFrameworkWnd::SLabel& label) override;
+    void ShowScrollBar(int index, const CFrameworkWnd::SScrollBar& bar) override;
     void UpdateButtons() override;
     CRect GetCommandSourceRect() const override;
     void TrackPopupMenu(const SMenuItem& menu, CPoint point) override;
@@ -45,12 +47,14 @@ protected:
 private:
     void AddButtons();
     CRect DefaultPlace(const QWidget& mainWindow) const;
+    QScrollBar& ScrollBarAt(int index);
 
     CFrameworkWnd& m_window;
     QToolBar* m_toolBar = nullptr;
     QWidget* m_client;
     std::map<const CWnd*, CQtWindowHost*> m_childHosts;
     std::vector<QLabel*> m_labels;
+    std::vector<QScrollBar*> m_scrollBars;
     // The button whose command is being handled, on the screen.
     QRect m_commandSource;
 };

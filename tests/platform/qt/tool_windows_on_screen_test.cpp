@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollBar>
+
+#include "app/qt/qt_modal_dialogs.h"
+#include "app/stipplebox_dlg.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_text_painter.h"
+#include "platform/qt/qt_tool_window.h"
+#include "platform/qt/qt_window_host.h"
+#include "support/headless_message_box_scope.h"
+#include "support/scratch_directory.h"
+#include "views/layer_wnd.h"
+#include "views/player_wnd.h"
+#include "views/position_wnd.h"
+
+namespace {
+
+QAction* FindAction(const QList<QAction*>& actions, unsigned id)
+{
+    for (QAction* action : actions) {
+        if (QMenu* menu = action->menu()) {
+            if (QAction* found = FindAction(menu->actions(), id)) {
+                return found;
+            }
+        } else if (CQtMainWindow::GetCommandID(*action) == id) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+CQtToolWindow& FrameOf(CFrameworkWnd& window)
+{
+    return static_cast<CQtToolWindow&>(*window.GetHost());
+}
+
+}  // namespace
+
+TEST(ToolWindowsOnScreen, TheWindowMenuOpensTheLayerPlayerAndPositionWindows)
+{
+    CScratchDirectory settings;
+    CHeadlessMessageBoxScope messages;
+    CQtModalDialogs dialogs;
+    CQtTextPainter text;
+    SetTextPainter(&text);
+    CStippleboxDlg dialog(settings / "IniFiles", dialogs);
+    CQtMainWindow window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd());
+    dialog.OnInitDialog(window);
+    window.resize(800, 600);
+    window.show();
+    for (const unsigned id : {kCmdLayerWindow, kCmdPlayerWindow, kCmdPositionWindow}) {
+        FindAction(window.menuBar()->actions(), id)->trigger();
+    }
+    QApplication::processEvents();
+    CToolWindows& windows = dialog.GetToolWindows();
+    ASSERT_NE(windows.GetLayerWnd(), nullptr);
+    ASSERT_NE(windows.GetPlayerWnd(), nullptr);
+    ASSERT_NE(windows.GetPositionWnd(), nullptr);
+
+    // The layer window: the list shows the one layer's row, current, beside its scroll bar.
+    CQtToolWindow& layers = FrameOf(*windows.GetLayerWnd());
+    EXPECT_TRUE(layers.isVisible());
+    EXPECT_EQ(layers.windowTitle(), QString::fromUtf8("レイヤ"));
+    CQtWindowHost& list = *layers.FindChildHost(windows.GetLayerWnd()->GetList());
+    EXPECT_GT(list.width(), 200);
+    EXPECT_EQ(list.grab().toImage().pixelColor(150, 5), QColor(192, 220, 252));
+    const QScrollBar* listBar = layers.findChild<QScrollBar*>();
+    ASSERT_NE(listBar, nullptr);
+    EXPECT_EQ(listBar->orientation(), Qt::Vertical);
+
+    // The player: its speed bar moves the speed, and the label follows.
+    CQtToolWindow& player = FrameOf(*windows.GetPlayerWnd());
+    EXPECT_EQ(player.windowTitle(), QString::fromUtf8("プレイヤ"));
+    auto* speedBar = player.findChild<QScrollBar*>();
+    ASSERT_NE(speedBar, nullptr);
+    EXPECT_EQ(speedBar->value(), 100);
+    speedBar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(CPlayerWnd::Settings().speed, 110);
+    EXPECT_EQ(speedBar->value(), 110);
+    EXPECT_EQ(player.findChild<QLabel*>()->text(), QString("110%"));
+    windows.GetPlayerWnd()->OnCommand(kCmdPlayerSpeed100);
+
+    CQtToolWindow& position = FrameOf(*windows.GetPositionWnd());
+    EXPECT_EQ(position.windowTitle(), QString::fromUtf8("ポジション"));
+    EXPECT_TRUE(position.isVisible());
+
+    for (const unsigned id : {kCmdLayerWindow, kCmdPlayerWindow, kCmdPositionWindow}) {
+        FindAction(window.menuBar()->actions(), id)->trigger();
+    }
+    EXPECT_EQ(windows.GetLayerWnd(), nullptr);
+    EXPECT_EQ(windows.GetPlayerWnd(), nullptr);
+    EXPECT_EQ(windows.GetPositionWnd(), nullptr);
+    SetTextPainter(nullptr);
+}
