@@ -58,7 +58,7 @@ CPlayerWnd::~CPlayerWnd()
 CSize CPlayerWnd::GetDefaultClientSize() const
 {
     const int unit = GetDisplayScale();
-    return {128 * unit, 140 * unit};
+    return {224 * unit, 160 * unit};
 }
 
 void CPlayerWnd::OnSize(int width, int height)

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_tool_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QGuiApplication>
@@ -121,8 +122,26 @@ CRect CQtToolWindow::DefaultPlace(const QWidget& mainWindow) const
     if (topLeft.x() + size.width() > available.right() + 1) {
         topLeft.setX(main.right() + 1 - kGap - size.width());
     }
-    // Below the main window's title bar and menu bar.
-    topLeft.setY(std::max(available.top(), mainWindow.geometry().top()) + kGap);
+    // Below the main window's title bar and menu bar, and below the tool
+    // windows already open there, so that none hides another; a column that
+    // is full gives way to the next one towards the left.
+    const int firstTop = std::max(available.top(), mainWindow.geometry().top()) + kGap;
+    for (int column = 0; column < 4; ++column) {
+        int top = firstTop;
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            const QRect frame = other->frameGeometry();
+            if (other != this && other->isVisible() && qobject_cast<const CQtToolWindow*>(other) != nullptr &&
+                frame.left() < topLeft.x() + size.width() && topLeft.x() <= frame.right()) {
+                top = std::max(top, frame.bottom() + 1 + kGap);
+            }
+        }
+        topLeft.setY(top);
+        if (top + size.height() <= available.bottom() + 1) {
+            break;
+        }
+        topLeft.setX(topLeft.x() - size.width() - kGap);
+    }
+    topLeft.setY(std::max(available.top(), std::min(topLeft.y(), available.bottom() + 1 - size.height())));
     return ToCRect(QRect(topLeft, size));
 }
 
