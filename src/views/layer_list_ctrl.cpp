@@ -120,11 +120,6 @@ int CLayerListCtrl::GetScrollShowing(int row) const
     return std::max(m_scrollTop, top + GetRowHeight() - m_clientSize.cy);
 }
 
-void CLayerListCtrl::EnsureRowVisible(int row)
-{
-    SetScrollPosition(GetScrollShowing(row));
-}
-
 CLayerListCtrl::SRowState CLayerListCtrl::GetState(int row) const
 {
     const CStippleboxLayerPtrArray& layers = *GetLayers();

@@ -67,7 +67,6 @@ public:
     int GetPageHeight() const { return m_clientSize.cy; }
     // Clamps and repaints.
     void SetScrollPosition(int top);
-    void EnsureRowVisible(int row);
 
     void OnLButtonDown(unsigned flags, CPoint point) override;
     void OnMouseMove(unsigned flags, CPoint point) override;

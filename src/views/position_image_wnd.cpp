@@ -68,27 +68,6 @@ void CPositionImageWnd::PaintImageRect(const CRect& rect)
     PaintPicture(BackBuffer(), {GetZoom(), GetScrollPosition(), false}, rect, colorize, EGridLines::kRedraw);
 }
 
-void CPositionImageWnd::UpdateOutline()
-{
-    if (!GetBackBuffer() || GetData() == nullptr) {
-        return;
-    }
-    const CRect view = GetCanvasView();
-    if (view == m_outline) {
-        return;
-    }
-    const CRect image = GetImageOnScreen();
-    const CRect old = ImageToScreen(m_outline);
-    if (!m_outline.IsRectEmpty()) {
-        InvertOutline(m_outline, image);
-    }
-    m_outline = view;
-    InvertOutline(m_outline, image);
-    CRect changed;
-    changed.UnionRect(old, ImageToScreen(m_outline));
-    Present(changed);
-}
-
 void CPositionImageWnd::InvertOutline(const CRect& outline, const CRect& clip)
 {
     const CRect r = ImageToScreen(outline);

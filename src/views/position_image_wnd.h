@@ -6,17 +6,13 @@
 
 // The navigator's view: the displayed picture at the navigator's own zoom,
 // with the part the canvas shows outlined by a one-pixel rectangle of
-// inverted pixels. Drawing the outline a second time at the same place
-// removes it, so only the old and the new outline are painted when the
-// canvas moves.
+// inverted pixels, drawn again wherever the picture under it is repainted.
 class CPositionImageWnd : public CImageWnd, public CStippleboxAccessor {
 public:
     CSize GetImageSize() const override;
     void RepaintAll(bool present) override;
     // Repaints an image rectangle whose pixels changed.
     void RefreshImageRect(CRect rect);
-    // Moves the outline to where the canvas is now.
-    void UpdateOutline();
 
     // The canvas's visible part in image coordinates (it may reach past the
     // image); the outline drawn last, empty when none is drawn.

@@ -9,8 +9,7 @@
 // The animation timer on a precise single-shot Qt timer of the
 // user-interface thread. Each start is timed from the moment the previous
 // tick was due when it comes from inside that tick, so the time a frame
-// takes to show does not add up over a sequence; a tick that is already
-// late comes at once rather than in a burst of catching up.
+// takes to show does not add up over a sequence.
 class CQtAnimationTimer final : public IAnimationTimer {
 public:
     explicit CQtAnimationTimer(std::function<void()> onTick);
