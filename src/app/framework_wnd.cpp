@@ -144,11 +144,12 @@ int CFrameworkWnd::AddScrollBar(unsigned id, bool vertical)
     return int(m_scrollBars.size()) - 1;
 }
 
-void CFrameworkWnd::SetScrollBar(int index, int minimum, int maximum, int page, int position)
+void CFrameworkWnd::SetScrollBar(int index, int minimum, int maximum, int line, int page, int position)
 {
     SScrollBar& bar = m_scrollBars[index];
     bar.minimum = minimum;
     bar.maximum = maximum;
+    bar.line = line;
     bar.page = page;
     bar.position = position;
     ShowScrollBar(index);

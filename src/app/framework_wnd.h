@@ -34,12 +34,14 @@ public:
         bool alignRight = false;
     };
     // A scroll bar (or slider) of the client area; its range includes both
-    // ends, and page is the part one page step moves.
+    // ends, and line and page are what one step and one page step move (the
+    // wheel moves by lines).
     struct SScrollBar {
         unsigned id = 0;
         bool vertical = false;
         int minimum = 0;
         int maximum = 0;
+        int line = 1;
         int page = 1;
         int position = 0;
         CRect rect;
@@ -108,7 +110,7 @@ protected:
     virtual SMenuItem BuildMenu() const;
     void SetPinned(bool pinned);
     int AddScrollBar(unsigned id, bool vertical);
-    void SetScrollBar(int index, int minimum, int maximum, int page, int position);
+    void SetScrollBar(int index, int minimum, int maximum, int line, int page, int position);
     void MoveScrollBar(int index, const CRect& rect);
 
 private:

@@ -191,10 +191,15 @@ void CLayerListCtrl::RefreshRows()
 void CLayerListCtrl::RefreshThumbnails(const std::vector<int>& layers)
 {
     for (const int row : layers) {
-        if (row >= 0 && row < GetRowCount()) {
-            MakeThumbnail(row);
-            PaintRow(row);
-            PresentRow(row);
+        if (row < 0 || row >= GetRowCount()) {
+            continue;
+        }
+        MakeThumbnail(row);
+        // Only the picture changed: the rest of the row stays as it is.
+        const CRect rect = GetRowRect(row);
+        if (m_backBuffer.IsCreated() && rect.bottom > 0 && rect.top < m_clientSize.cy) {
+            PaintThumbnail(row);
+            Present(Inflated(GetThumbnailBox(row), 1));
         }
     }
 }
@@ -233,17 +238,7 @@ void CLayerListCtrl::PaintRow(int row)
         dc.FillSolidRect({right - 1, rect.top, right, rect.bottom - 1}, kSeparatorColor);
     }
 
-    const CRect box = GetThumbnailBox(row);
-    FrameDisplayRect(m_backBuffer, Inflated(box, 1), kDisplayBlack);
-    dc.FillSolidRect(box, kDisplayWhite);
-    const CLayerThumbnail& thumbnail = entry.thumbnail;
-    const CRect placed = FitImageInBox(GetCanvasSize(), box);
-    for (int y = 0; y < thumbnail.GetSize().cy; ++y) {
-        const int target = placed.top + y;
-        if (target >= 0 && target < m_clientSize.cy) {
-            std::copy_n(thumbnail.GetRow(y), thumbnail.GetSize().cx, m_backBuffer.GetDisplayRow(target) + placed.left);
-        }
-    }
+    PaintThumbnail(row);
 
     const int scale = GetDisplayScale();
     if (state.visible) {
@@ -262,6 +257,21 @@ void CLayerListCtrl::PaintRow(int row)
     const auto [delayLeft, delayRight] = GetColumnSpan(kColumnDelay);
     text.DrawText(m_backBuffer, {delayLeft + kTextInset, rect.top, delayRight - 1 - kTextInset, rect.bottom - 1},
                   std::to_string(state.delay), ETextAlign::kRight, kDisplayBlack);
+}
+
+void CLayerListCtrl::PaintThumbnail(int row)
+{
+    const CRect box = GetThumbnailBox(row);
+    FrameDisplayRect(m_backBuffer, Inflated(box, 1), kDisplayBlack);
+    CBmpDC(m_backBuffer).FillSolidRect(box, kDisplayWhite);
+    const CLayerThumbnail& thumbnail = m_rows[size_t(row)].thumbnail;
+    const CRect placed = FitImageInBox(GetCanvasSize(), box);
+    for (int y = 0; y < thumbnail.GetSize().cy; ++y) {
+        const int target = placed.top + y;
+        if (target >= 0 && target < m_clientSize.cy) {
+            std::copy_n(thumbnail.GetRow(y), thumbnail.GetSize().cx, m_backBuffer.GetDisplayRow(target) + placed.left);
+        }
+    }
 }
 
 void CLayerListCtrl::PresentRow(int row)

@@ -104,6 +104,8 @@ private:
     void MakeThumbnail(int row);
     void SyncRowCount();
     void PaintRow(int row);
+    // The thumbnail in its frame; the row must be on screen.
+    void PaintThumbnail(int row);
     void PaintAll();
     void PresentRow(int row);
     void ApplyVisibility(int row);

@@ -74,5 +74,6 @@ void CLayerWnd::OnCurrentLayerTapped()
 
 void CLayerWnd::OnListScrolled()
 {
-    SetScrollBar(m_scrollBar, 0, m_list.GetScrollMaximum(), m_list.GetPageHeight(), m_list.GetScrollPosition());
+    SetScrollBar(m_scrollBar, 0, m_list.GetScrollMaximum(), CLayerListCtrl::GetRowHeight(), m_list.GetPageHeight(),
+                 m_list.GetScrollPosition());
 }

@@ -239,7 +239,7 @@ void CPlayerWnd::ShowState()
 {
     const int speed = Settings().speed;
     SetLabelText(m_speedLabel, std::to_string(speed) + "%");
-    SetScrollBar(m_speedBar, kMinSpeed, kMaxSpeed, 10, speed);
+    SetScrollBar(m_speedBar, kMinSpeed, kMaxSpeed, 1, 10, speed);
     if (GetHost() != nullptr) {
         GetHost()->UpdateButtons();
     }

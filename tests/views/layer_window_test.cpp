@@ -323,7 +323,8 @@ TEST_F(LayerWindow, AnEditRefreshesTheThumbnailsOfTheLayersItChanged)
     canvas.Stroke({{0, 0}, {1, 0}});
     EXPECT_EQ(At(26, 18), Grey(9)) << "the drawing colour";
     for (const CRect& presented : host->GetPresented()) {
-        EXPECT_LE(presented.bottom, 40) << "only the current row";
+        EXPECT_LE(presented.bottom, 40) << "only the current row's thumbnail";
+        EXPECT_LE(presented.right, 56) << "only the current row's thumbnail";
     }
     Undo();
     EXPECT_EQ(At(26, 18), Grey(1));

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +37,10 @@ void CQtMainWindow::EndDialog()
 {
     m_ending = true;
     close();
+    // The program ends with this window, whatever tool windows are still
+    // open beside it (quit() would ask them to close first, and they only
+    // ask their owner).
+    QCoreApplication::exit(0);
 }
 
 void CQtMainWindow::SendCommand(unsigned id, const QWidget* source)

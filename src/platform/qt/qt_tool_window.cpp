@@ -210,6 +210,7 @@ void CQtToolWindow::ShowScrollBar(int index, const CFrameworkWnd::SScrollBar& de
     QScrollBar& bar = ScrollBarAt(index);
     const QSignalBlocker quiet(&bar);
     bar.setRange(described.minimum, described.maximum);
+    bar.setSingleStep(described.line);
     bar.setPageStep(described.page);
     bar.setSliderPosition(described.position);
     bar.setValue(described.position);
