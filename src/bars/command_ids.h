@@ -83,6 +83,26 @@ enum ECommandID : unsigned {
     kCmdGradation = 33034,
     kCmdColorMaskClear = 33080,
     kCmdColorMaskInvert = 33081,
+    // Ours: open the palette window for the drawing or the background colour.
+    kCmdEditDrawingColor = 34130,
+    kCmdEditBackgroundColor = 34131,
+
+    // The palette window's own commands.
+    kCmdPaletteToolNormal = 32931,
+    kCmdPaletteToolMask = 32932,
+    kCmdPaletteToolSelectLine = 32933,
+    kCmdPaletteToolSelectRect = 32934,
+    kCmdPaletteDragCopy = 32935,  // the drag option is the ID minus 32934
+    kCmdPaletteDragSwap = 32936,
+    kCmdPaletteDragInsert = 32937,
+    kCmdPaletteKeepLook = 32938,
+    kCmdPaletteToolButton = 32942,
+    kCmdColorSpaceFirst = 32949,  // RGB, HSV, HLS
+    kCmdColorSpaceLast = 32951,
+    kCmdPaletteAdd = 33040,
+    kCmdPaletteDelete = 33041,
+    kCmdPaletteChooseFirst = 33053,  // one per palette, up to ten
+    kCmdPaletteChooseLast = 33062,
 
     // The player's and the navigator's own commands.
     kCmdPlayerRewind = 32982,

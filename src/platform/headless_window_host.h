@@ -25,6 +25,8 @@ public:
     // Delivers one tick of a running timer; false when it is not running.
     bool FireTimer(int id);
     bool IsTimerRunning(int id) const { return m_timers.count(id) != 0; }
+    // The running timer's interval in milliseconds, 0 when it is not running.
+    int GetTimerInterval(int id) const { return IsTimerRunning(id) ? m_timers.at(id) : 0; }
 
     const std::vector<CRect>& GetPresented() const { return m_presented; }
     void ClearPresented() { m_presented.clear(); }

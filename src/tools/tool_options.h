@@ -11,4 +11,10 @@ struct SToolOptions {
     // The background colour of moved and dropped selections lets the
     // picture beneath show.
     bool transparentSelection = false;
+    // What a drag in the palette grid does with the colours: 0 nothing,
+    // 1 copy, 2 swap, 3 insert-move.
+    int paletteDragOption = 0;
+    // Reordering palette entries renumbers the picture so that it looks the
+    // same.
+    bool keepLook = false;
 };

@@ -235,6 +235,16 @@ void CImageEditWnd::RepaintAll(bool present)
     }
 }
 
+void CImageEditWnd::SetShownPalette(const CStippleboxPalette* palette)
+{
+    m_shownPalette = palette;
+}
+
+const CStippleboxPalette& CImageEditWnd::GetShownPalette() const
+{
+    return m_shownPalette != nullptr ? *m_shownPalette : *m_document->GetCurrentPalette();
+}
+
 SCanvasLayout CImageEditWnd::GetLayout() const
 {
     return {GetZoom(), GetScrollPosition(), m_gridShown && m_grid.DrawsPixelGrid(GetZoom())};
@@ -244,7 +254,7 @@ void CImageEditWnd::PaintPictureRect(const CRect& rect, EGridLines gridLines)
 {
     const uint8_t* displayed = m_layerCache.GetPixels();
     const int stride = m_layerCache.GetWidth();
-    const CStippleboxPalette& palette = *m_document->GetCurrentPalette();
+    const CStippleboxPalette& palette = GetShownPalette();
     const CStippleboxLayerPtrArray& layers = *m_document->GetLayers();
     const int behindIndex = layers.GetCurrentIndex() + 1;
     if (m_document->IsOnionSkin() && behindIndex < layers.GetSize()) {
@@ -265,7 +275,7 @@ void CImageEditWnd::PaintPictureRect(const CRect& rect, EGridLines gridLines)
 void CImageEditWnd::PaintSelectorPoints(const CRect& rect)
 {
     const uint8_t* displayed = m_layerCache.GetPixels();
-    const CStippleboxPalette& palette = *m_document->GetCurrentPalette();
+    const CStippleboxPalette& palette = GetShownPalette();
     const SCanvasLayout layout = GetLayout();
     for (const CPoint& point : m_selector.GetPoints()) {
         if (!rect.PtInRect(point)) {

@@ -18,6 +18,7 @@
 class CShape;
 class CShapePen;
 class CStippleboxData;
+class CStippleboxPalette;
 
 // The canvas: shows the document's displayed picture (through the layer
 // cache) and draws on its current layer. It keeps a backup copy of the
@@ -81,6 +82,11 @@ public:
     // table[pixel]; the cache and the backup follow.
     void RemapIndices(const std::array<uint8_t, 256>& table);
 
+    // Shows the picture through another palette (not owned) than the
+    // current one until called with none; the palette window's drags keep
+    // the picture's look this way while they reorder entries.
+    void SetShownPalette(const CStippleboxPalette* palette);
+
     // The image clip and/or the visible part, then with toSelection the
     // bounding rectangle of the current layer's selection; false when empty.
     bool ClipToEditArea(CRect& rect, bool toImage, bool toView, bool toSelection) const;
@@ -125,12 +131,14 @@ private:
     void PaintIntervalGrid(const CRect& rect);
     void PaintSelectionFrame(const CRect& rect);
     bool HasSelection() const;
+    const CStippleboxPalette& GetShownPalette() const;
     void CopyRect(const CRect& rect, bool toBackup);
 
     std::vector<uint8_t> m_backup;
     bool m_gridShown = true;
     SImageGrid m_grid;
     CStippleboxData* m_document = nullptr;
+    const CStippleboxPalette* m_shownPalette = nullptr;
     CLayerCache m_layerCache;
     CPenNib m_penNib;
     CTone m_tone;
