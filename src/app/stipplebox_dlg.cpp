@@ -46,6 +46,7 @@ CStippleboxDlg::CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDi
 
 CStippleboxDlg::~CStippleboxDlg()
 {
+    m_paletteWindow.Close();
     CStippleboxAccessor::SContext& context = CStippleboxAccessor::GetContext();
     if (context.mainDialog == this) {
         context = {};
@@ -62,10 +63,12 @@ void CStippleboxDlg::OnInitDialog(IDialogHost& host)
     InstallDocument(CreateStartupDocument(), {});
     m_toolWindows.SetHost(host);
     m_toolWindows.ExchangeSettings(m_settingsDirectory, false);
+    ExchangePaletteWindowState(false);
 }
 
 void CStippleboxDlg::InstallDocument(std::unique_ptr<CStippleboxData> document, std::filesystem::path path)
 {
+    ClosePaletteWindow(false);
     m_document = std::move(document);
     CStippleboxAccessor::GetContext().document = m_document.get();
     m_documentPath = std::move(path);
@@ -113,6 +116,7 @@ void CStippleboxDlg::BuildCommandMap()
     AddBarCommands();
     AddWindowCommands();
     AddLayerDisplayModeCommands();
+    AddPaletteWindowCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };
@@ -182,51 +186,6 @@ void CStippleboxDlg::OnCanvasResized()
     m_imageEditWnd.RebuildSelectionFrame();
     m_imageEditWnd.ResetView(false);
     m_toolWindows.OnCanvasResized();
-}
-
-void CStippleboxDlg::SetColorIndex(EColorIndex which, uint8_t index)
-{
-    // The palette window's marks, which follow the colours too, do not
-    // exist yet.
-    if (which == kDrawingColor) {
-        if (m_document->GetDrawingColor() == index) {
-            return;
-        }
-        m_document->SetDrawingColor(index);
-    } else if (m_document->GetBackgroundColor() != index) {
-        m_document->SetBackgroundColor(index);
-        m_imageEditWnd.GetLayerCache().Rebuild();
-        m_imageEditWnd.RepaintAll(true);
-    } else {
-        return;
-    }
-    RedrawColorObjects(true);
-}
-
-void CStippleboxDlg::OnPaletteEntryChanged(int index, bool, bool repaint)
-{
-    // The palette window, which this also refreshes, does not exist yet.
-    if (repaint) {
-        m_imageEditWnd.RepaintAll(true);
-        m_toolWindows.OnColorsChanged();
-    }
-    RedrawColorObjects(index == m_document->GetDrawingColor() || index == m_document->GetBackgroundColor());
-}
-
-void CStippleboxDlg::OnPaletteChanged(bool repaint, bool bars, bool, bool)
-{
-    if (repaint) {
-        m_imageEditWnd.RepaintAll(true);
-        m_toolWindows.OnColorsChanged();
-    }
-    if (bars) {
-        RedrawColorObjects(true);
-    }
-}
-
-void CStippleboxDlg::OnCurrentPaletteChanged()
-{
-    OnPaletteChanged(true, true, true, true);
 }
 
 void CStippleboxDlg::SetZoom(int zoom)

@@ -6,6 +6,7 @@
 
 #include "app/command_map.h"
 #include "app/tool_windows.h"
+#include "app/tool_window_slot.h"
 #include "bars/icon_manager.h"
 #include "bars/menu_manager.h"
 #include "bars/tool_bar_set.h"
@@ -14,12 +15,14 @@
 #include "commands/command_manager.h"
 #include "commands/main_dialog.h"
 #include "formats/serializer_list.h"
+#include "palette/palette_wnd_settings.h"
 #include "platform/dialog_host.h"
 #include "tools/tool_options.h"
 #include "views/image_edit_wnd.h"
 #include "views/zoom_manager.h"
 
 class CImageEditTool;
+class CPaletteWnd;
 class CBarObjectWnd;
 class IBarsHost;
 class CStippleboxData;
@@ -91,6 +94,15 @@ public:
     const CIconManager& GetIconManager() const { return m_iconManager; }
     CToolWindows& GetToolWindows() { return m_toolWindows; }
 
+    // Opens the palette window for the colour or, when it is open, turns it
+    // to that colour and brings it to the front.
+    void OpenPaletteWindow(EColorIndex which);
+    // Closes the palette window if it is open; with refresh the tool bars
+    // follow.
+    void ClosePaletteWindow(bool refresh);
+    // Null while the palette window is closed.
+    CPaletteWnd* GetPaletteWnd() const;
+
 private:
     void BuildCommandMap();
     void AddFileCommands();
@@ -103,6 +115,7 @@ private:
     void AddBarCommands();
     void AddWindowCommands();
     void AddLayerDisplayModeCommands();
+    void AddPaletteWindowCommands();
 
     void OnFileNew();
     void OnFileOpen();
@@ -142,6 +155,10 @@ private:
     std::unique_ptr<CBarObjectWnd> CreateToolBarWindow(unsigned id);
     void OnCustomizeToolbars();
 
+    // "PaletteWnd": the colour space, the place and whether the window was
+    // open. Loading opens it again when it was.
+    void ExchangePaletteWindowState(bool saving);
+
     std::filesystem::path m_settingsDirectory;
     IModalDialogs& m_dialogs;
     IDialogHost* m_host = nullptr;
@@ -163,4 +180,7 @@ private:
     SToolOptions m_toolOptions;
     CToolBarSet m_toolBars;
     IBarsHost* m_barsHost = nullptr;
+    SPaletteWndSettings m_paletteWndSettings;
+    // Last, so that the window goes while all it refers to is still there.
+    CToolWindowSlot m_paletteWindow;
 };

@@ -108,7 +108,7 @@ std::unique_ptr<CBarObjectWnd> CStippleboxDlg::CreateToolBarWindow(unsigned id)
 {
     switch (id) {
     case kCmdColorDisplay:
-        return std::make_unique<CColorDisplayWnd>(CColorDisplayWnd::ClickHandler());
+        return std::make_unique<CColorDisplayWnd>([this](EColorIndex which) { OpenPaletteWindow(which); });
     case kCmdMiniPalette:
         return std::make_unique<CMiniPaletteWnd>();
     default:

@@ -193,6 +193,8 @@ void CStippleboxDlg::OnFileExit()
 {
     if (AskSave()) {
         m_toolWindows.ExchangeSettings(m_settingsDirectory, true);
+        ExchangePaletteWindowState(true);
+        ClosePaletteWindow(false);
         m_host->EndDialog();
     }
 }

@@ -12,7 +12,9 @@
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
+#include "palette/palette_wnd.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
 #include "support/headless_message_box_scope.h"
 #include "support/main_dialog_fixture.h"
@@ -29,7 +31,7 @@ std::set<unsigned> AllCommandIDs()
                               33027, 32824, 32825, 32826, 32827, 33069, 32900, 32960, 32961, 32828, 32829, 32895,
                               32896, 32897, 32898, 32887, 32915, 32916, 33077, 32918, 32994, 32992, 32972, 32973,
                               32996, 33042, 33034, 33080, 33081, 32885, 32879, 32877, 33106, 33028, 33064, 33110,
-                              32958, 32781, 32833, 32835, 32856, 32873, 32912};
+                              32958, 32781, 32833, 32835, 32856, 32873, 32912, 34130, 34131};
     for (const auto& [first, last] : {std::pair{32850u, 32854u}, {32858u, 32865u}, {32906u, 32910u},
                                       {33006u, 33013u}, {33099u, 33105u}, {34100u, 34105u}}) {
         for (unsigned id = first; id <= last; ++id) {
@@ -82,22 +84,22 @@ protected:
         const CRect pixel = dialog.GetImageEditWnd().ImageToScreen({x, y, x + 1, y + 1});
         return QPoint(pixel.left + 1, pixel.top + 1);
     }
-    void SendMouse(QEvent::Type type, QPoint point)
+    static void SendMouse(QWidget& target, QEvent::Type type, QPoint point)
     {
-        CQtWindowHost& host = window.GetCanvasHost();
-        QMouseEvent event(type, QPointF(point), host.mapToGlobal(QPointF(point)), Qt::LeftButton,
+        QMouseEvent event(type, QPointF(point), target.mapToGlobal(QPointF(point)), Qt::LeftButton,
                           type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(&host, &event);
+        QApplication::sendEvent(&target, &event);
     }
-    // Press at the first image pixel, move through the others, release at the last.
-    void Drag(std::initializer_list<QPoint> points)
+    // Press at the first point, move through the others, release at the last.
+    static void Drag(QWidget& target, std::initializer_list<QPoint> points)
     {
-        SendMouse(QEvent::MouseButtonPress, *points.begin());
+        SendMouse(target, QEvent::MouseButtonPress, *points.begin());
         for (const QPoint& point : points) {
-            SendMouse(QEvent::MouseMove, point);
+            SendMouse(target, QEvent::MouseMove, point);
         }
-        SendMouse(QEvent::MouseButtonRelease, *(points.end() - 1));
+        SendMouse(target, QEvent::MouseButtonRelease, *(points.end() - 1));
     }
+    void Drag(std::initializer_list<QPoint> points) { Drag(window.GetCanvasHost(), points); }
     QColor ScreenColor(QPoint point) { return window.GetCanvasHost().grab().toImage().pixelColor(point); }
 
     CScratchDirectory settings;
@@ -245,5 +247,58 @@ TEST_F(MainWindow, ARectangleSelectionMadeDraggedAndDroppedWithTheMouseUndoesSte
     byId.at(kCmdUndo)->trigger();
     EXPECT_FALSE(selection.HasMask());
     EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す"));
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す")) << "one step";
+    EXPECT_FALSE(byId.at(kCmdUndo)->isEnabled());
+}
+
+TEST_F(MainWindow, ThePaletteWindowOpensFromTheMenuAndTheColourPickedThereDraws)
+{
+    byId.at(kCmdEditDrawingColor)->trigger();
+    QApplication::processEvents();
+    CPaletteWnd* palette = dialog.GetPaletteWnd();
+    ASSERT_NE(palette, nullptr);
+    auto& frame = static_cast<CQtToolWindow&>(*palette->GetHost());
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(frame.windowTitle(), QString::fromUtf8("パレット - 描画色"));
+    QWidget& grid = *frame.FindChildHost(palette->GetColorList());
+    const CRect cell = palette->GetColorList().GetCellRect(5);
+    const QPoint middle(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2);
+    Drag(grid, {middle});
+    EXPECT_EQ(dialog.GetDocument()->GetDrawingColor(), 5);
+    EXPECT_EQ(grid.grab().toImage().pixelColor(cell.left + 1, cell.top + 1), QColor(255, 30, 30)) << "framed";
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.GetPaletteWnd(), nullptr) << "a plain pick closes the unpinned window";
+
+    byId.at(kCmdZoom4)->trigger();
+    byId.at(kCmdToolFreehand)->trigger();
+    Drag({At(10, 10), At(12, 10)});
+    EXPECT_EQ(dialog.GetDocument()->GetCurrentLayer()->GetPixel(11, 10), 5);
+    const SPaletteColor five = dialog.GetDocument()->GetCurrentPalette()->GetColor(5);
+    EXPECT_EQ(ScreenColor(At(11, 10)), QColor(five.red, five.green, five.blue));
+}
+
+TEST_F(MainWindow, AColourEditedInHsvWithTheMouseIsOneStepToUndo)
+{
+    byId.at(kCmdEditBackgroundColor)->trigger();
+    CPaletteWnd& palette = *dialog.GetPaletteWnd();
+    palette.OnCommand(kCmdColorSpaceFirst + 1);
+    QApplication::processEvents();
+    auto& frame = static_cast<CQtToolWindow&>(*palette.GetHost());
+    CColorValueBar& saturation = palette.GetBar(1);
+    const CRect strip = saturation.GetStripRect();
+    const int row = strip.top + 2;
+    Drag(*frame.FindChildHost(saturation), {QPoint(strip.left, row), QPoint(strip.left + strip.Width() / 2, row)});
+
+    const uint8_t paper = dialog.GetDocument()->GetBackgroundColor();
+    const SPaletteColor pink = CColorSpaceHSV().ToRgb({0, uint16_t(saturation.GetValue()), 255});
+    EXPECT_GT(saturation.GetValue(), 100);
+    EXPECT_EQ(dialog.GetDocument()->GetCurrentPalette()->GetColor(paper), pink);
+    EXPECT_EQ(ScreenColor(At(5, 5)), QColor(pink.red, pink.green, pink.blue)) << "the canvas follows";
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:色の変更"));
+
+    byId.at(kCmdUndo)->trigger();
+    EXPECT_EQ(ScreenColor(At(5, 5)), QColor(Qt::white));
+    EXPECT_EQ(palette.GetValueText(1), "0") << "the bars follow the undo";
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す")) << "one step";
     EXPECT_FALSE(byId.at(kCmdUndo)->isEnabled());
 }
