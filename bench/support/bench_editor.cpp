@@ -13,6 +13,31 @@ void CBenchEditor::CNoScreenHost::ReleaseCapture()
     }
 }
 
+std::unique_ptr<IToolWindowHost> CBenchEditor::CNoDialogHost::CreateToolWindow(CFrameworkWnd& window, const CRect&)
+{
+    return std::make_unique<CNoScreenToolWindow>(window);
+}
+
+CBenchEditor::CNoScreenToolWindow::CNoScreenToolWindow(CFrameworkWnd& window) : m_window(window)
+{
+    for (CWnd* child : m_window.GetChildren()) {
+        m_hosts.push_back(std::make_unique<CNoScreenHost>());
+        m_hosts.back()->window = child;
+        child->AttachHost(m_hosts.back().get());
+    }
+    m_window.AttachHost(this);
+    const CSize client = m_window.GetDefaultClientSize();
+    m_window.OnSize(client.cx, client.cy);
+}
+
+CBenchEditor::CNoScreenToolWindow::~CNoScreenToolWindow()
+{
+    m_window.AttachHost(nullptr);
+    for (CWnd* child : m_window.GetChildren()) {
+        child->AttachHost(nullptr);
+    }
+}
+
 CBenchEditor::CBenchEditor(int size, int layerCount)
     : m_dialog(std::make_unique<CStippleboxDlg>(std::filesystem::temp_directory_path() / "stipplebox-bench-settings",
                                                 m_dialogs))

@@ -46,8 +46,7 @@ private:
         CRect GetCommandSourceRect() const override { return {}; }
         CSize GetScreenSize() const override { return {1280, 800}; }
         void TrackPopupMenu(const SMenuItem&, CPoint, bool) override {}
-        // The benchmarks open no tool windows.
-        std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd&, const CRect&) override { return {}; }
+        std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect&) override;
     };
     // Keeps the capture; presenting and timers cost nothing.
     class CNoScreenHost final : public IWindowHost {
@@ -62,6 +61,26 @@ private:
 
     private:
         bool m_captured = false;
+    };
+
+    // A tool window's children at its default size, each on a screen host.
+    class CNoScreenToolWindow final : public IToolWindowHost {
+    public:
+        explicit CNoScreenToolWindow(CFrameworkWnd& window);
+        ~CNoScreenToolWindow() override;
+        void SetWindowText(const std::string&) override {}
+        void MoveChild(CWnd& child, const CRect& rect) override { child.OnSize(rect.Width(), rect.Height()); }
+        void ShowLabel(int, const CFrameworkWnd::SLabel&) override {}
+        void UpdateButtons() override {}
+        CRect GetCommandSourceRect() const override { return {}; }
+        void TrackPopupMenu(const SMenuItem&, CPoint) override {}
+        void PostClose() override {}
+        CRect GetWindowRect() const override { return {}; }
+        void Activate() override {}
+
+    private:
+        CFrameworkWnd& m_window;
+        std::vector<std::unique_ptr<CNoScreenHost>> m_hosts;
     };
 
     CNoDialogs m_dialogs;
