@@ -1,14 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "app/ini_profile.h"
 #include "app/tool_window_place.h"
-#include "app/tool_window_slot.h"
-#include "bars/command_ids.h"
-#include "platform/recording_cmd_ui.h"
-#include "support/main_dialog_fixture.h"
-#include "support/test_tool_window.h"
 
 namespace {
 
@@ -39,84 +31,6 @@ TEST(ToolWindowPlace, ASavedPlaceIsKeptOnlyWhereTheWindowCanBeGrabbed)
         EXPECT_EQ(PlaceToolWindow(test.saved, fallback, {left, right}), test.kept ? test.saved : fallback)
             << test.what;
     }
-}
-
-class ToolWindow : public CMainDialogTest {
-protected:
-    void Open()
-    {
-        slot.Open(std::make_unique<CTestToolWnd>(dialog), host, [this] {
-            ++closes;
-            slot.Close();
-        });
-    }
-    CTestToolWnd& Window() { return *slot.Get<CTestToolWnd>(); }
-    CHeadlessToolWindow& Frame() { return static_cast<CHeadlessToolWindow&>(*Window().GetHost()); }
-
-    CToolWindowSlot slot;
-    int closes = 0;
-};
-
-TEST_F(ToolWindow, RoutesItsOwnCommandsFirstAndTheRestToTheMainDialog)
-{
-    Open();
-    EXPECT_EQ(Frame().GetTitle(), "テスト");
-    EXPECT_EQ(Frame().ChildRect(Window().child), (CRect{4, 4, 196, 96}));
-    EXPECT_EQ(Window().GetLabels()[0].text, "200");
-
-    EXPECT_TRUE(Window().OnCommand(CTestToolWnd::kOwnCommand));
-    EXPECT_EQ(Window().ownRuns, 1);
-    EXPECT_TRUE(Window().OnCommand(kCmdZoom4)) << "the main dialog's";
-    EXPECT_EQ(dialog.GetImageEditWnd().GetZoom(), 4);
-    CRecordingCmdUI zoom(kCmdZoom4);
-    Window().OnUpdateCommand(zoom);
-    EXPECT_EQ(zoom.GetChecked(), true);
-    CRecordingCmdUI undo(kCmdUndo);
-    Window().OnUpdateCommand(undo);
-    EXPECT_EQ(undo.GetEnabled(), false);
-
-    CRecordingCmdUI pin(kCmdWindowPin);
-    Window().OnUpdateCommand(pin);
-    EXPECT_EQ(pin.GetChecked(), false);
-    EXPECT_TRUE(Frame().ClickButton(kCmdWindowPin, {}));
-    EXPECT_TRUE(Window().IsPinned());
-
-    ASSERT_TRUE(Frame().ClickButton(kCmdMenuButton, {500, 40, 560, 64}));
-    ASSERT_EQ(Frame().GetPopups().size(), 1u);
-    EXPECT_EQ(Frame().GetPopups()[0].point, (CPoint{500, 64})) << "under the button";
-}
-
-TEST_F(ToolWindow, ClosesAfterTheEventAndReopensWhereItWas)
-{
-    Open();
-    Frame().MoveTo({300, 200, 500, 320});
-    Window().OnCommand(kCmdWindowClose);
-    EXPECT_TRUE(Frame().IsClosePosted());
-    EXPECT_TRUE(slot.IsOpen()) << "not while the command runs";
-    Frame().DeliverPostedClose();
-    EXPECT_FALSE(slot.IsOpen());
-    EXPECT_EQ(closes, 1);
-
-    Open();
-    EXPECT_EQ(Frame().GetWindowRect(), (CRect{300, 200, 500, 320}));
-    Frame().MoveTo({310, 210, 510, 330});
-    const std::filesystem::path file = settings / "Wnd";
-    {
-        CIniProfile profile(file, false, true);
-        EXPECT_TRUE(slot.ExchangeState(profile, true));
-    }
-    slot.Close();
-    {
-        CIniProfile profile(file, true, false);
-        CToolWindowSlot restored;
-        EXPECT_TRUE(restored.ExchangeState(profile, false));
-        EXPECT_EQ(restored.GetPlace(), (CRect{310, 210, 510, 330}));
-    }
-    std::ofstream(file) << "Rect=12,x\n\x01\x02garbage\nVisible=yes\n";
-    CIniProfile damaged(file, true, false);
-    CToolWindowSlot restored;
-    EXPECT_FALSE(restored.ExchangeState(damaged, false));
-    EXPECT_TRUE(restored.GetPlace().IsRectEmpty()) << "the frame then chooses its default place";
 }
 
 }  // namespace

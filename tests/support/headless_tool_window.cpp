@@ -27,10 +27,10 @@ void CHeadlessToolWindow::Resize(CSize client)
 void CHeadlessToolWindow::MoveChild(CWnd& child, const CRect& rect)
 {
     SChild& found = m_children.at(IndexOf(child));
-    const bool resized = found.rect.Width() != rect.Width() || found.rect.Height() != rect.Height();
-    found.rect = rect;
-    if (resized) {
-        child.OnSize(rect.Width(), rect.Height());
+    const CSize size{rect.Width(), rect.Height()};
+    if (found.size != size) {
+        found.size = size;
+        child.OnSize(size.cx, size.cy);
     }
 }
 
@@ -57,11 +57,6 @@ void CHeadlessToolWindow::DeliverPostedClose()
 CHeadlessWindowHost& CHeadlessToolWindow::ChildHost(const CWnd& child)
 {
     return *m_children.at(IndexOf(child)).host;
-}
-
-CRect CHeadlessToolWindow::ChildRect(const CWnd& child) const
-{
-    return m_children.at(IndexOf(child)).rect;
 }
 
 size_t CHeadlessToolWindow::IndexOf(const CWnd& child) const

@@ -44,13 +44,12 @@ public:
     bool IsClosePosted() const { return m_closePosted; }
     int GetActivations() const { return m_activations; }
     CHeadlessWindowHost& ChildHost(const CWnd& child);
-    CRect ChildRect(const CWnd& child) const;
     void MoveTo(const CRect& place) { m_place = place; }
 
 private:
     struct SChild {
         std::unique_ptr<CHeadlessWindowHost> host;
-        CRect rect;
+        CSize size;
     };
     size_t IndexOf(const CWnd& child) const;
 

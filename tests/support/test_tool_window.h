@@ -6,8 +6,7 @@
 #include "bars/command_ids.h"
 #include "platform/window.h"
 
-// A tool window with one child, one label, a command of its own and the
-// shared buttons.
+// A tool window with one child, one label and the shared buttons.
 class CTestToolWnd final : public CFrameworkWnd {
 public:
     explicit CTestToolWnd(ICommandTarget& owner) : CFrameworkWnd(owner)
@@ -17,7 +16,6 @@ public:
         label = AddLabel();
         AddButton(kCmdMenuButton, "メニュー");
         AddButton(kCmdWindowPin, "ピン留め");
-        Commands().Add(kOwnCommand, [this](unsigned) { ++ownRuns; });
     }
     CSize GetDefaultClientSize() const override { return {200, 120}; }
     void OnSize(int width, int height) override
@@ -27,10 +25,8 @@ public:
         SetLabelText(label, std::to_string(width));
     }
 
-    static constexpr unsigned kOwnCommand = 40001;
     CWnd child;
     int label = 0;
-    int ownRuns = 0;
 
 private:
     SMenuItem BuildMenu() const override
