@@ -39,6 +39,8 @@ private:
         bool RunToolBarCustomize(CToolBarCustomizeDlg&) override { return false; }
         bool RunVersion(CVersionDlg&) override { return false; }
         bool RunLayerProperty(CLayerPropertyDlg&) override { return false; }
+        bool RunAccelerator(CAcceleratorDlg&) override { return false; }
+        bool RunToolSubKey(CToolSubKeyDlg&) override { return false; }
     };
     class CNoDialogHost final : public IDialogHost {
         void SetWindowText(const std::string&) override {}

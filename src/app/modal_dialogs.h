@@ -1,5 +1,6 @@
 #pragma once
 
+class CAcceleratorDlg;
 class CDelayAllDlg;
 class CGeneralDlg;
 class CGridDlg;
@@ -11,6 +12,7 @@ class CNewDocumentDlg;
 class CPalettePropertyDlg;
 class CToolBarCustomizeDlg;
 class CVersionDlg;
+class CToolSubKeyDlg;
 
 // Shows the forms of the program's dialogs. Each form edits the fields of
 // its dialog's logic and returns true when the user confirmed with OK.
@@ -28,4 +30,6 @@ public:
     virtual bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) = 0;
     virtual bool RunVersion(CVersionDlg& dialog) = 0;
     virtual bool RunLayerProperty(CLayerPropertyDlg& dialog) = 0;
+    virtual bool RunAccelerator(CAcceleratorDlg& dialog) = 0;
+    virtual bool RunToolSubKey(CToolSubKeyDlg& dialog) = 0;
 };

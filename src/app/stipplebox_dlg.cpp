@@ -57,6 +57,7 @@ void CStippleboxDlg::OnInitDialog(IDialogHost& host)
 {
     m_host = &host;
     m_host->SetWindowText(CStippleboxApp::kAppName);
+    LoadKeys();
     m_imageEditWnd.SetGrid(LoadImageGrid(m_settingsDirectory / "Grid.ini"));
     LoadToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
     SelectTool(kCmdToolScroll);
@@ -117,6 +118,7 @@ void CStippleboxDlg::BuildCommandMap()
     AddWindowCommands();
     AddLayerDisplayModeCommands();
     AddPaletteWindowCommands();
+    AddKeyCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };

@@ -4,7 +4,9 @@
 #include <map>
 #include <memory>
 
+#include "app/accelerator.h"
 #include "app/command_map.h"
+#include "app/tool_sub_key.h"
 #include "app/tool_windows.h"
 #include "app/tool_window_slot.h"
 #include "bars/icon_manager.h"
@@ -31,7 +33,7 @@ class IModalDialogs;
 // The program's main dialog: it owns the one open document with its path and
 // undo history, the formats, the menus and the canvas, and turns the command
 // IDs of menus and buttons into actions.
-class CStippleboxDlg final : public ICommandTarget, public IMainDialog {
+class CStippleboxDlg final : public ICommandTarget, public IMainDialog, public IAcceleratorTarget {
 public:
     CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDialogs& dialogs);
     ~CStippleboxDlg() override;
@@ -46,6 +48,12 @@ public:
     void OnUpdateCommand(ICmdUI& cmdUI) override;
     // Closing the window is Exit.
     void OnClose() override;
+    // Follows the held keys, sends the command of a shortcut key, and keeps
+    // every key from the window's controls.
+    bool PreTranslateKeyMessage(const SKeyMessage& message) override;
+    std::string GetKeyText(unsigned id) const override;
+    bool IsPointerCaptured() const override;
+    bool IsInputEnabled() const override;
 
     // Whether the open document may be discarded: asks to save a changed one.
     bool AskSave();
@@ -67,6 +75,7 @@ public:
     void OnCurrentPaletteChanged() override;
     CClipboard& GetClipboard() override { return m_clipboard; }
     SToolOptions& GetToolOptions() override { return m_toolOptions; }
+    bool IsToolSubKeyHeld(EToolSubKey function) const override;
 
     void SetZoom(int zoom);
     // Moves the current layer's selection one pixel in the direction, or,
@@ -154,6 +163,10 @@ private:
     std::map<unsigned, unsigned> GetStateButtonPictures();
     std::unique_ptr<CBarObjectWnd> CreateToolBarWindow(unsigned id);
     void OnCustomizeToolbars();
+    void LoadKeys();
+    void AddKeyCommands();
+    void OnShortcutKeySettings();
+    void OnToolSubKeySettings();
 
     // "PaletteWnd": the colour space, the place and whether the window was
     // open. Loading opens it again when it was.
@@ -180,6 +193,8 @@ private:
     SToolOptions m_toolOptions;
     CToolBarSet m_toolBars;
     IBarsHost* m_barsHost = nullptr;
+    CAccelerator m_accelerator;
+    CToolSubKey m_toolSubKey;
     SPaletteWndSettings m_paletteWndSettings;
     // Last, so that the window goes while all it refers to is still there.
     CToolWindowSlot m_paletteWindow;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -13,6 +14,8 @@ struct SToolOptions;
 class IMainDialog {
 public:
     enum EColorIndex { kBackgroundColor = 0, kDrawingColor = 1 };
+    // The functions of the tool sub-keys, by their place in the table.
+    enum EToolSubKey : size_t { kToolSubKeyEyedropper = 0 };
 
     virtual ~IMainDialog() = default;
 
@@ -38,4 +41,6 @@ public:
     virtual CClipboard& GetClipboard() = 0;
     // The options every tool shares (snap, eyedropper, pick by long press).
     virtual SToolOptions& GetToolOptions() = 0;
+    // Whether the key of a tool sub-key function is held down.
+    virtual bool IsToolSubKeyHeld(EToolSubKey function) const = 0;
 };

@@ -9,6 +9,7 @@
 class CFrameworkWnd;
 class ICmdUI;
 class IToolWindowHost;
+struct SKeyMessage;
 
 // What the main window sends to the program's main dialog: the command IDs
 // of menu items and buttons, the update of an item before it shows, and the
@@ -20,6 +21,11 @@ public:
     virtual bool OnCommand(unsigned id) = 0;
     virtual void OnUpdateCommand(ICmdUI& cmdUI) = 0;
     virtual void OnClose() = 0;
+    // Every keyboard message of the window, before its controls see it;
+    // false lets the message go on to them.
+    virtual bool PreTranslateKeyMessage(const SKeyMessage&) { return false; }
+    // The keys that send the command, as menus show them beside it.
+    virtual std::string GetKeyText(unsigned) const { return {}; }
 };
 
 // What the main dialog needs from the window that carries it.
@@ -42,4 +48,6 @@ public:
     // is empty or lies off every screen. The frame lives as long as the
     // pointer; the window must outlive it.
     virtual std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) = 0;
+    // False while the window takes no input (a modal dialog is open).
+    virtual bool IsWindowEnabled() const { return true; }
 };

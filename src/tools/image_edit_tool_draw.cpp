@@ -65,7 +65,7 @@ void CImageEditToolDraw::OnTimer(int id)
 bool CImageEditToolDraw::TakeEyedropperTap(CPoint point)
 {
     SToolOptions& options = ToolOptions();
-    if (!options.eyedropper) {
+    if (!options.eyedropper && !GetMainDialog()->IsToolSubKeyHeld(IMainDialog::kToolSubKeyEyedropper)) {
         return false;
     }
     const CSize image = GetEditWindow().GetImageSize();

@@ -40,7 +40,8 @@ protected:
     CPoint m_start;  // the stroke's start (for freehand, the last point drawn)
 
 private:
-    // The eyedropper: a tap on the picture picks the drawing colour.
+    // The eyedropper, in its mode or while its sub-key is held: a tap on the
+    // picture picks the drawing colour.
     bool TakeEyedropperTap(CPoint point);
     void PickColor(CPoint point);
     void PickByLongPress();

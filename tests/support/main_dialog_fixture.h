@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/accelerator_dlg.h"
 #include "app/delay_all_dlg.h"
 #include "app/general_dlg.h"
 #include "app/grid_dlg.h"
@@ -19,6 +20,7 @@
 #include "app/new_document_dlg.h"
 #include "app/palette_property_dlg.h"
 #include "app/stipplebox_dlg.h"
+#include "app/tool_sub_key_dlg.h"
 #include "bars/tool_bar_customize_dlg.h"
 #include "bars/version_dlg.h"
 #include "commands/command.h"
@@ -61,6 +63,8 @@ public:
     bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) override { return Answer(customize, dialog); }
     bool RunVersion(CVersionDlg& dialog) override { return Answer(version, dialog); }
     bool RunLayerProperty(CLayerPropertyDlg& dialog) override { return Answer(layerProperty, dialog); }
+    bool RunAccelerator(CAcceleratorDlg& dialog) override { return Answer(accelerator, dialog); }
+    bool RunToolSubKey(CToolSubKeyDlg& dialog) override { return Answer(toolSubKey, dialog); }
 
     std::function<void(CImageResizeDlg&)> resize;
     std::function<void(CImageRotateDlg&)> rotate;
@@ -72,6 +76,8 @@ public:
     std::function<void(CToolBarCustomizeDlg&)> customize;
     std::function<void(CVersionDlg&)> version;
     std::function<void(CLayerPropertyDlg&)> layerProperty;
+    std::function<void(CAcceleratorDlg&)> accelerator;
+    std::function<void(CToolSubKeyDlg&)> toolSubKey;
 
 private:
     template <class Dialog>

@@ -1,5 +1,6 @@
 #include "app/qt/qt_modal_dialogs.h"
 
+#include "app/qt/accelerator_form.h"
 #include "app/qt/delay_all_form.h"
 #include "app/qt/general_form.h"
 #include "app/qt/grid_form.h"
@@ -11,6 +12,7 @@
 #include "app/qt/palette_property_form.h"
 #include "bars/qt/tool_bar_customize_form.h"
 #include "bars/qt/version_form.h"
+#include "app/qt/tool_sub_key_form.h"
 
 namespace {
 
@@ -77,4 +79,14 @@ bool CQtModalDialogs::RunVersion(CVersionDlg& dialog)
 bool CQtModalDialogs::RunLayerProperty(CLayerPropertyDlg& dialog)
 {
     return Run<CLayerPropertyForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunAccelerator(CAcceleratorDlg& dialog)
+{
+    return Run<CAcceleratorForm>(dialog, m_parent);
+}
+
+bool CQtModalDialogs::RunToolSubKey(CToolSubKeyDlg& dialog)
+{
+    return Run<CToolSubKeyForm>(dialog, m_parent);
 }

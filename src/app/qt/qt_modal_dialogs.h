@@ -21,6 +21,8 @@ public:
     bool RunToolBarCustomize(CToolBarCustomizeDlg& dialog) override;
     bool RunVersion(CVersionDlg& dialog) override;
     bool RunLayerProperty(CLayerPropertyDlg& dialog) override;
+    bool RunAccelerator(CAcceleratorDlg& dialog) override;
+    bool RunToolSubKey(CToolSubKeyDlg& dialog) override;
 
 private:
     QWidget* m_parent;

@@ -26,6 +26,15 @@ private:
     unsigned m_id;
 };
 
+// Puts the keys of the action's command beside its label: a menu shows what
+// follows a tab as the item's shortcut.
+void ShowKeys(QAction& action, const ICommandTarget& target)
+{
+    const QString label = action.text().section('\t', 0, 0);
+    const std::string keys = target.GetKeyText(GetCommandID(action));
+    action.setText(keys.empty() ? label : label + '\t' + QString::fromStdString(keys));
+}
+
 }  // namespace
 
 QString MenuText(const std::string& text)
@@ -48,6 +57,7 @@ void FillCommandMenu(QMenu& menu, const std::vector<SMenuItem>& items, ICommandT
         } else {
             QAction* action = menu.addAction(MenuText(item.label));
             action->setData(item.id);
+            ShowKeys(*action, target);
             const unsigned id = item.id;
             QObject::connect(action, &QAction::triggered, &context, [&target, id] { target.OnCommand(id); });
         }
@@ -62,6 +72,7 @@ void UpdateCommandActions(const QList<QAction*>& actions, ICommandTarget& target
         if (const unsigned id = GetCommandID(*action); id != 0) {
             CQtActionCmdUI cmdUI(*action, id);
             target.OnUpdateCommand(cmdUI);
+            ShowKeys(*action, target);
         }
     }
 }

@@ -12,7 +12,8 @@ class QMenu;
 class QObject;
 
 // Menus of command items on Qt: each item sends its command ID to a command
-// target, which also updates the items of a menu before it shows.
+// target, which also updates the items of a menu before it shows and names
+// the keys shown beside them.
 
 // Menu texts are shown as they are: an ampersand is not a mnemonic marker.
 QString MenuText(const std::string& text);

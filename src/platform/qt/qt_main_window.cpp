@@ -1,5 +1,6 @@
 #include "platform/qt/qt_main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -8,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/qt/qt_command_menu.h"
+#include "platform/qt/qt_key_filter.h"
 #include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
 
@@ -19,6 +21,7 @@ CQtMainWindow::CQtMainWindow(ICommandTarget& target, const std::vector<SMenuItem
     }
     setCentralWidget(m_canvasHost);
     m_canvasHost->setFocus();
+    new CQtKeyFilter(*this, m_target);
 }
 
 CQtMainWindow::~CQtMainWindow() = default;
@@ -59,6 +62,11 @@ CRect CQtMainWindow::GetCommandSourceRect() const
     }
     const QPoint pointer = QCursor::pos();
     return {pointer.x(), pointer.y(), pointer.x() + 1, pointer.y() + 1};
+}
+
+bool CQtMainWindow::IsWindowEnabled() const
+{
+    return isEnabled() && QApplication::activeModalWidget() == nullptr;
 }
 
 CSize CQtMainWindow::GetScreenSize() const

@@ -9,7 +9,8 @@ class CWnd;
 
 // The program's main window: the menu bar built from menu items, and the
 // canvas window filling the rest. Every item sends its command ID to the
-// command target, which also updates the items of a menu before it shows.
+// command target, which also updates the items of a menu before it shows,
+// and sees every key pressed in the window first.
 class CQtMainWindow final : public QMainWindow, public IDialogHost {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
     CRect GetCommandSourceRect() const override;
     CSize GetScreenSize() const override;
     void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override;
+    bool IsWindowEnabled() const override;
     std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) override;
 
     CQtWindowHost& GetCanvasHost() const { return *m_canvasHost; }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <map>
 #include <set>
@@ -73,10 +74,16 @@ protected:
             emit menu->aboutToShow();
         }
     }
+    // The item's label, without the keys shown after a tab.
     QString MenuText(unsigned id)
     {
         UpdateAllMenus();
-        return byId.at(id)->text();
+        return byId.at(id)->text().section('\t', 0, 0);
+    }
+    void SendKey(QEvent::Type type, int key, Qt::KeyboardModifiers modifiers)
+    {
+        QKeyEvent event(type, key, modifiers);
+        QApplication::sendEvent(&window.GetCanvasHost(), &event);
     }
     // A point inside an image pixel on the canvas window.
     QPoint At(int x, int y)
@@ -132,7 +139,7 @@ TEST_F(MainWindow, TheMenuBarHoldsEveryCommandOnceWithItsLabel)
         {kCmdDelayUnitLast, "1/1000 秒"},   {kCmdToolbarLast, "エディットツールバー"},
         {kCmdScrollDown, "下へスクロール"}, {kCmdFillStyleLast, "垂直線"}};
     for (const auto& [id, label] : samples) {
-        EXPECT_EQ(byId.at(id)->text(), QString::fromUtf8(label)) << id;
+        EXPECT_EQ(byId.at(id)->text().section('\t', 0, 0), QString::fromUtf8(label)) << id;
     }
 }
 
@@ -301,4 +308,47 @@ TEST_F(MainWindow, AColourEditedInHsvWithTheMouseIsOneStepToUndo)
     EXPECT_EQ(palette.GetValueText(1), "0") << "the bars follow the undo";
     EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す")) << "one step";
     EXPECT_FALSE(byId.at(kCmdUndo)->isEnabled());
+}
+
+TEST_F(MainWindow, CtrlZAfterAStrokeUndoesItAndTheMenuNamesTheKeys)
+{
+    byId.at(kCmdZoom4)->trigger();
+    byId.at(kCmdToolFreehand)->trigger();
+    Drag({At(10, 10), At(12, 10)});
+    const CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
+    const uint8_t ink = dialog.GetDocument()->GetDrawingColor();
+    ASSERT_EQ(layer.GetPixel(11, 10), ink);
+    UpdateAllMenus();
+    EXPECT_EQ(byId.at(kCmdUndo)->text(), QString::fromUtf8("元に戻す:描画\tCtrl+Z"));
+    EXPECT_EQ(byId.at(kCmdRedo)->text(), QString::fromUtf8("やり直す\tCtrl+Y, Ctrl+Shift+Z"));
+
+    SendKey(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier);
+    SendKey(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    SendKey(QEvent::KeyRelease, Qt::Key_Z, Qt::ControlModifier);
+    SendKey(QEvent::KeyRelease, Qt::Key_Control, Qt::NoModifier);
+    EXPECT_NE(layer.GetPixel(11, 10), ink);
+    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す"));
+}
+
+TEST_F(MainWindow, AltHeldPicksAColourUntilReleasedOrTheWindowLosesTheKeyboard)
+{
+    byId.at(kCmdZoom4)->trigger();
+    byId.at(kCmdToolFreehand)->trigger();
+    CStippleboxData& document = *dialog.GetDocument();
+    document.GetCurrentLayer()->SetPixel(5, 5, 7);
+    dialog.OnLayersChanged(false);
+    for (const bool deactivate : {false, true}) {
+        document.SetDrawingColor(0);
+        SendKey(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+        Drag({At(5, 5)});
+        EXPECT_EQ(document.GetDrawingColor(), 7) << deactivate;
+        if (deactivate) {
+            QEvent leaving(QEvent::WindowDeactivate);
+            QApplication::sendEvent(&window, &leaving);
+        } else {
+            SendKey(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+        }
+        Drag({At(6, 5)});
+        EXPECT_EQ(document.GetCurrentLayer()->GetPixel(6, 5), 7) << "drawn: " << deactivate;
+    }
 }
