@@ -43,6 +43,8 @@ CBenchEditor::CBenchEditor(int size, int layerCount)
                                                 m_dialogs))
 {
     m_dialog->OnInitDialog(m_dialogHost);
+    // Every picture at zoom 1, whatever size it is.
+    m_dialog->SetFitToWindow(false);
     std::unique_ptr<CStippleboxData> document = MakePixelArtDocument(size, size, layerCount, 11);
     CStippleboxLayerPtrArray& layers = *document->GetLayers();
     for (int i = 0; i < layers.GetSize(); ++i) {

@@ -82,6 +82,8 @@ public:
     // without one, scrolls the canvas by a quarter of the view.
     void Nudge(int dx, int dy);
     void SelectTool(unsigned id);
+    // Whether a new or opened picture is zoomed to fit the canvas.
+    void SetFitToWindow(bool fit);
     // Shows a popup menu at the rectangle (screen coordinates): above it in
     // the lower half of the screen, else below it.
     void ShowPopupMenu(int menu, const CRect& rect);
@@ -195,6 +197,7 @@ private:
     IBarsHost* m_barsHost = nullptr;
     CAccelerator m_accelerator;
     CToolSubKey m_toolSubKey;
+    bool m_fitToWindow = false;
     SPaletteWndSettings m_paletteWndSettings;
     // Last, so that the window goes while all it refers to is still there.
     CToolWindowSlot m_paletteWindow;

@@ -24,6 +24,8 @@ bool CStippleboxDlg::PreTranslateKeyMessage(const SKeyMessage& message)
 {
     m_toolSubKey.Track(message);
     m_accelerator.TranslateAndSend(*this, message);
+    // Space held makes any tool the hand, as desktop editors do.
+    m_imageEditWnd.GetNavigator().SetHandKeyHeld(m_toolSubKey.IsKeyDown(VK_SPACE));
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "app/stipplebox_dlg.h"
 #include "app/tool_factory.h"
 #include "app/tool_profile.h"
+#include "app/view_profile.h"
 #include "bars/command_ids.h"
 #include "platform/cmd_ui.h"
 #include "tools/image_edit_tool.h"
@@ -90,8 +91,11 @@ void CStippleboxDlg::OnGridSettings()
 void CStippleboxDlg::OnGeneralSettings()
 {
     CGeneralDlg dialog(m_toolOptions.pickByLongPress);
+    dialog.SetFitToWindow(m_fitToWindow);
     if (dialog.DoModal(m_dialogs)) {
         m_toolOptions.pickByLongPress = dialog.IsPickingByLongPress();
         SaveToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
+        SetFitToWindow(dialog.IsFittingToWindow());
+        SaveFitToWindow(m_settingsDirectory / "View.ini", m_fitToWindow);
     }
 }

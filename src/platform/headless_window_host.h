@@ -5,9 +5,9 @@
 
 #include "platform/window.h"
 
-// A window host without a screen, for tests: it keeps the capture and the
-// timers, records what was presented, and lets a test deliver timer ticks
-// or take the capture away as another window would.
+// A window host without a screen, for tests: it keeps the capture, the
+// timers and the scroll bars, records what was presented, and lets a test
+// deliver timer ticks or take the capture away as another window would.
 class CHeadlessWindowHost final : public IWindowHost {
 public:
     explicit CHeadlessWindowHost(CWnd& window) : m_window(window) { m_window.AttachHost(this); }
@@ -19,6 +19,7 @@ public:
     void SetTimer(int id, int milliseconds) override { m_timers[id] = milliseconds; }
     void KillTimer(int id) override { m_timers.erase(id); }
     void Present(const CRect& rect) override { m_presented.push_back(rect); }
+    void SetScrollInfo(EScrollBar bar, const SScrollInfo& info) override { m_scrollInfo[int(bar)] = info; }
 
     // Another window takes the pointer (a dialog opens, the window loses focus).
     void TakeCaptureAway(CWnd* newOwner);
@@ -30,10 +31,12 @@ public:
 
     const std::vector<CRect>& GetPresented() const { return m_presented; }
     void ClearPresented() { m_presented.clear(); }
+    const SScrollInfo& GetScrollInfo(EScrollBar bar) const { return m_scrollInfo[int(bar)]; }
 
 private:
     CWnd& m_window;
     bool m_captured = false;
     std::map<int, int> m_timers;
     std::vector<CRect> m_presented;
+    SScrollInfo m_scrollInfo[2];
 };

@@ -6,6 +6,13 @@ void CWnd::OnLButtonDown(unsigned, CPoint) {}
 void CWnd::OnLButtonDblClk(unsigned, CPoint) {}
 void CWnd::OnLButtonUp(unsigned, CPoint) {}
 void CWnd::OnMouseMove(unsigned, CPoint) {}
+void CWnd::OnMButtonDown(unsigned, CPoint) {}
+void CWnd::OnMButtonUp(unsigned, CPoint) {}
+void CWnd::OnMouseWheel(unsigned, int, CPoint) {}
+void CWnd::OnMouseHWheel(unsigned, int, CPoint) {}
+void CWnd::OnMouseLeave() {}
+void CWnd::OnHScroll(int) {}
+void CWnd::OnVScroll(int) {}
 void CWnd::OnCaptureChanged(CWnd*) {}
 void CWnd::OnTimer(int) {}
 void CWnd::OnSize(int, int) {}
@@ -52,6 +59,13 @@ void CWnd::Present(const CRect& rect)
 {
     if (m_host != nullptr) {
         m_host->Present(rect);
+    }
+}
+
+void CWnd::SetScrollInfo(EScrollBar bar, const SScrollInfo& info)
+{
+    if (m_host != nullptr) {
+        m_host->SetScrollInfo(bar, info);
     }
 }
 

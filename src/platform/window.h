@@ -12,6 +12,23 @@ enum : unsigned {
     MK_RBUTTON = 0x0002,
     MK_SHIFT = 0x0004,
     MK_CONTROL = 0x0008,
+    MK_MBUTTON = 0x0010,
+};
+
+// One notch of a mouse wheel.
+constexpr int WHEEL_DELTA = 120;
+
+enum class EScrollBar { Horizontal, Vertical };
+
+// What a window's scroll bar shows: positions from minimum to maximum, a
+// page of the visible extent, the position; disabled when nothing scrolls.
+struct SScrollInfo {
+    int minimum = 0;
+    int maximum = 0;
+    int page = 0;
+    int position = 0;
+    bool enabled = false;
+    bool operator==(const SScrollInfo&) const = default;
 };
 
 class CWnd;
@@ -35,6 +52,9 @@ public:
     // Copies a rectangle of the window's back buffer (client coordinates) to
     // the screen.
     virtual void Present(const CRect& rect) = 0;
+
+    // Shows the window's scroll bar; a host without scroll bars ignores it.
+    virtual void SetScrollInfo(EScrollBar, const SScrollInfo&) {}
 };
 
 // Base of the program's windows: receives pointer, timer and size messages in
@@ -50,6 +70,17 @@ public:
     virtual void OnLButtonDblClk(unsigned flags, CPoint point);
     virtual void OnLButtonUp(unsigned flags, CPoint point);
     virtual void OnMouseMove(unsigned flags, CPoint point);
+    virtual void OnMButtonDown(unsigned flags, CPoint point);
+    virtual void OnMButtonUp(unsigned flags, CPoint point);
+    // delta is WHEEL_DELTA per notch: positive turned away from the user, or
+    // for a horizontal wheel, to the right.
+    virtual void OnMouseWheel(unsigned flags, int delta, CPoint point);
+    virtual void OnMouseHWheel(unsigned flags, int delta, CPoint point);
+    // The pointer left the window.
+    virtual void OnMouseLeave();
+    // The user moved a scroll bar to the position.
+    virtual void OnHScroll(int position);
+    virtual void OnVScroll(int position);
     // The capture went to another window (or was released): newOwner is that
     // window, or null.
     virtual void OnCaptureChanged(CWnd* newOwner);
@@ -65,6 +96,7 @@ public:
     void SetTimer(int id, int milliseconds);
     void KillTimer(int id);
     void Present(const CRect& rect);
+    void SetScrollInfo(EScrollBar bar, const SScrollInfo& info);
 
 private:
     IWindowHost* m_host = nullptr;

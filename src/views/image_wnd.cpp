@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "views/image_view_listener.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ void CImageWnd::SetScroll(int x, int y, bool force)
         }
     }
     if (GetScrollPosition() != old) {
+        UpdateScrollBars();
         RepaintAll(true);
     }
 }
@@ -84,15 +86,23 @@ void CImageWnd::SetZoom(int zoom, bool keepCentre)
     if (zoom == m_zoom || zoom < 1) {
         return;
     }
-    const CPoint centre{m_clientSize.cx / 2, m_clientSize.cy / 2};
-    const CPoint before = ScreenToImage(centre);
-    m_zoom = zoom;
-    if (!keepCentre) {
+    if (keepCentre) {
+        ZoomAround(zoom, {m_clientSize.cx / 2, m_clientSize.cy / 2});
+    } else {
+        StoreZoom(zoom);
+    }
+}
+
+void CImageWnd::ZoomAround(int zoom, CPoint screen)
+{
+    if (zoom == m_zoom || zoom < 1) {
         return;
     }
+    const CPoint before = ScreenToImage(screen);
+    StoreZoom(zoom);
     UpdateVisibleSizes();
     UpdateScrollRanges(false);
-    const CPoint after = ScreenToImage(centre);
+    const CPoint after = ScreenToImage(screen);
     m_horizontal.position += before.x - after.x;
     m_vertical.position += before.y - after.y;
     for (SScroll* scroll : {&m_horizontal, &m_vertical}) {
@@ -100,17 +110,42 @@ void CImageWnd::SetZoom(int zoom, bool keepCentre)
             scroll->position = std::clamp(scroll->position, scroll->minimum, scroll->maximum);
         }
     }
+    UpdateScrollBars();
     RepaintAll(true);
 }
 
 void CImageWnd::ResetView(bool resetZoom)
 {
     if (resetZoom) {
-        m_zoom = 1;
+        m_resetPending = m_clientSize.cx == 0;
+        StoreZoom(FitZoom());
     }
     UpdateVisibleSizes();
     UpdateScrollRanges(true);
+    UpdateScrollBars();
     RepaintAll(true);
+}
+
+void CImageWnd::StoreZoom(int zoom)
+{
+    if (zoom != m_zoom) {
+        m_zoom = zoom;
+        if (m_viewListener != nullptr) {
+            m_viewListener->OnZoomChanged(zoom);
+        }
+    }
+}
+
+int CImageWnd::FitZoom() const
+{
+    const CSize image = GetImageSize();
+    int zoom = 1;
+    for (const int level : m_fitZoomLevels) {
+        if (image.cx * level <= m_clientSize.cx && image.cy * level <= m_clientSize.cy) {
+            zoom = std::max(zoom, level);
+        }
+    }
+    return zoom;
 }
 
 void CImageWnd::ScrollBySteps(int dx, int dy)
@@ -125,13 +160,75 @@ void CImageWnd::OnSize(int width, int height)
     if (width == 0 || height == 0) {
         return;
     }
-    // An image given before the window had a size is centred once it has one.
+    // An image given before the window had a size is shown as a reset view
+    // would show it once it has one.
     const bool firstSize = m_clientSize.cx == 0;
     m_clientSize = {width, height};
+    if (m_resetPending) {
+        m_resetPending = false;
+        StoreZoom(FitZoom());
+    }
     UpdateVisibleSizes();
     UpdateScrollRanges(firstSize);
     m_backBuffer.Create(width + kBackBufferMargin, height + kBackBufferMargin, kDisplayBitCount, 0);
+    UpdateScrollBars();
     RepaintAll(true);
+}
+
+void CImageWnd::OnMouseMove(unsigned flags, CPoint point)
+{
+    if (m_viewListener != nullptr) {
+        m_viewListener->OnPointerMoved(ScreenToImage(point));
+    }
+    CMouseWnd::OnMouseMove(flags, point);
+}
+
+void CImageWnd::OnMouseLeave()
+{
+    if (m_viewListener != nullptr) {
+        m_viewListener->OnPointerMoved(std::nullopt);
+    }
+}
+
+void CImageWnd::OnMButtonDown(unsigned flags, CPoint point)
+{
+    m_navigator.OnMButtonDown(flags, point);
+}
+
+void CImageWnd::OnMButtonUp(unsigned flags, CPoint point)
+{
+    m_navigator.OnMButtonUp(flags, point);
+}
+
+void CImageWnd::OnMouseWheel(unsigned flags, int delta, CPoint point)
+{
+    m_navigator.OnMouseWheel(flags, delta, point);
+}
+
+void CImageWnd::OnMouseHWheel(unsigned flags, int delta, CPoint point)
+{
+    m_navigator.OnMouseHWheel(flags, delta, point);
+}
+
+void CImageWnd::OnHScroll(int position)
+{
+    SetScroll(position, m_vertical.position, false);
+}
+
+void CImageWnd::OnVScroll(int position)
+{
+    SetScroll(m_horizontal.position, position, false);
+}
+
+void CImageWnd::UpdateScrollBars()
+{
+    const auto info = [](const SScroll& scroll, int page) {
+        // A centred image that fits scrolls nowhere; its position is no place on a bar.
+        return scroll.enabled ? SScrollInfo{scroll.minimum, scroll.maximum, page, scroll.position, true}
+                              : SScrollInfo{};
+    };
+    SetScrollInfo(EScrollBar::Horizontal, info(m_horizontal, m_visibleDown.cx));
+    SetScrollInfo(EScrollBar::Vertical, info(m_vertical, m_visibleDown.cy));
 }
 
 void CImageWnd::UpdateVisibleSizes()

@@ -1,14 +1,23 @@
 #pragma once
 
+#include <vector>
+
 #include "model/dib_section.h"
 #include "model/geometry.h"
+#include "views/image_navigator.h"
 #include "views/mouse_wnd.h"
+
+class IImageViewListener;
 
 // A window that shows an image at a whole-number zoom with scrolling, and
 // maps between screen (client) and image coordinates. All drawing goes to a
-// display-depth back buffer of the client size plus a 32-pixel margin.
+// display-depth back buffer of the client size plus a 32-pixel margin. Its
+// scroll bars, the wheel and the middle button move the view as its
+// navigator says.
 class CImageWnd : public CMouseWnd {
 public:
+    CImageWnd() : m_navigator(*this) {}
+
     static constexpr int kBackBufferMargin = 32;
 
     struct SScroll {
@@ -34,12 +43,30 @@ public:
     void SetScroll(int x, int y, bool force);
     // Keeps the image point at the centre of the window when keepCentre is set.
     void SetZoom(int zoom, bool keepCentre);
-    // Centres the image again (zoom 1 with resetZoom).
+    // Zooms keeping the image point under the screen point there.
+    void ZoomAround(int zoom, CPoint screen);
+    // Centres the image again; with resetZoom at zoom 1, or with fitting
+    // levels, at the largest of them at which the whole image fits.
     void ResetView(bool resetZoom);
+    // The levels a reset view fits the image with; none keeps zoom 1.
+    void SetFitZoomLevels(std::vector<int> levels) { m_fitZoomLevels = std::move(levels); }
     // Scrolls by a quarter of the visible size (at least one pixel) per step.
     void ScrollBySteps(int dx, int dy);
-    // Keeps the scroll position, except that the first size centres the image.
+    // Keeps the scroll position, except that the first size shows the image
+    // as a reset view would.
     void OnSize(int width, int height) override;
+    void OnMouseMove(unsigned flags, CPoint point) override;
+    void OnMouseLeave() override;
+    void OnMButtonDown(unsigned flags, CPoint point) override;
+    void OnMButtonUp(unsigned flags, CPoint point) override;
+    void OnMouseWheel(unsigned flags, int delta, CPoint point) override;
+    void OnMouseHWheel(unsigned flags, int delta, CPoint point) override;
+    void OnHScroll(int position) override;
+    void OnVScroll(int position) override;
+
+    CImageNavigator& GetNavigator() { return m_navigator; }
+    // Told of zoom changes and pointer moves (not owned; none by default).
+    void SetViewListener(IImageViewListener* listener) { m_viewListener = listener; }
 
     int GetZoom() const { return m_zoom; }
     CPoint GetScrollPosition() const { return {m_horizontal.position, m_vertical.position}; }
@@ -64,6 +91,10 @@ protected:
     void FillOutsideImage();
 
 private:
+    void StoreZoom(int zoom);
+    int FitZoom() const;
+    // Shows the scroll ranges and positions on the scroll bars.
+    void UpdateScrollBars();
     void UpdateVisibleSizes();
     void UpdateScrollRanges(bool centre);
     void UpdateScrollRange(SScroll& scroll, int image, int visibleUp, int visibleDown, int client, bool centre) const;
@@ -76,4 +107,9 @@ private:
     CSize m_clientSize;
     CSize m_visibleUp;
     CSize m_visibleDown;
+    std::vector<int> m_fitZoomLevels;
+    // A reset came before the window had a size; the first size does it.
+    bool m_resetPending = false;
+    CImageNavigator m_navigator;
+    IImageViewListener* m_viewListener = nullptr;
 };

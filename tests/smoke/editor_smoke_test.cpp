@@ -1,8 +1,8 @@
 // Starts the real editor on the X display this test runs under (xvfb-run with
 // a 1280 × 800 screen), waits for its first painted canvas, photographs the
-// screen and looks for the start-up document: a white 64 × 64 square at
-// zoom 1 within the checked tile. Then it ends the editor through its file
-// menu, as a user would, and expects a clean exit.
+// screen and looks for the start-up document: a white 64 × 64 picture
+// fitted to the canvas at zoom 8, with the pixel grid. Then it ends the
+// editor through its file menu, as a user would, and expects a clean exit.
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
@@ -24,30 +24,32 @@ namespace {
 constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 800;
 
-// Whether a white side × side square lies on the screen, bordered on all four
-// sides by lines that are not all white: the picture, not a white stretch of
-// the tile, whose diagonals cross every line within 8 pixels.
-bool ShowsWhiteSquare(const std::string& rgb, int side)
+// Whether the start-up picture lies on the screen as the editor first shows
+// it: fitted to the canvas at zoom 8, its 64 × 64 white pixels each a block
+// whose top row and left column the pixel grid draws in black, and every
+// 16 pixels the interval grid's black and white dashes.
+bool ShowsGriddedWhitePicture(const std::string& rgb, int cells, int zoom)
 {
-    // Counts of pixels that are not white over the rectangle from the origin.
-    const int stride = kScreenWidth + 1;
-    std::vector<int> sums(size_t(stride) * (kScreenHeight + 1), 0);
-    for (int y = 0; y < kScreenHeight; ++y) {
-        for (int x = 0; x < kScreenWidth; ++x) {
-            const bool white = rgb.compare(size_t(y * kScreenWidth + x) * 3, 3, "\xFF\xFF\xFF") == 0;
-            sums[size_t(y + 1) * stride + x + 1] = sums[size_t(y) * stride + x + 1] +
-                                                   sums[size_t(y + 1) * stride + x] - sums[size_t(y) * stride + x] +
-                                                   (white ? 0 : 1);
-        }
-    }
-    const auto white = [&](int x, int y, int w, int h) {
-        const auto at = [&](int px, int py) { return sums[size_t(py) * stride + px]; };
-        return at(x + w, y + h) - at(x, y + h) - at(x + w, y) + at(x, y) == 0;
+    const auto is = [&](int x, int y, const char* colour) {
+        return rgb.compare(size_t(y * kScreenWidth + x) * 3, 3, colour, 3) == 0;
     };
-    for (int y = 1; y + side < kScreenHeight; ++y) {
-        for (int x = 1; x + side < kScreenWidth; ++x) {
-            if (white(x, y, side, side) && !white(x - 1, y, 1, side) && !white(x + side, y, 1, side) &&
-                !white(x, y - 1, side, 1) && !white(x, y + side, side, 1)) {
+    const int side = cells * zoom;
+    const int interval = 16 * zoom;
+    for (int y = 0; y + side <= kScreenHeight; ++y) {
+        for (int x = 0; x + side <= kScreenWidth; ++x) {
+            bool match = true;
+            for (int py = 0; py < side && match; ++py) {
+                for (int px = 0; px < side && match; ++px) {
+                    const bool white = is(x + px, y + py, "\xFF\xFF\xFF");
+                    const bool black = is(x + px, y + py, "\0\0\0");
+                    if (px % interval == 0 || py % interval == 0) {
+                        match = white || black;
+                    } else {
+                        match = px % zoom == 0 || py % zoom == 0 ? black : white;
+                    }
+                }
+            }
+            if (match) {
                 return true;
             }
         }
@@ -144,9 +146,9 @@ TEST(EditorSmoke, TheStartupDocumentAppearsOnTheScreen)
         ASSERT_EQ(std::system(("import -window root -depth 8 rgb:" + shot.string()).c_str()), 0);
         const std::string rgb = ReadFileBytes(shot);
         ASSERT_EQ(rgb.size(), size_t(kScreenWidth) * kScreenHeight * 3);
-        shown = ShowsWhiteSquare(rgb, 64);
+        shown = ShowsGriddedWhitePicture(rgb, 64, 8);
     }
-    ASSERT_TRUE(shown) << "no white 64 × 64 square on the screen";
+    ASSERT_TRUE(shown) << "no white 64 × 64 picture at zoom 8 on the screen";
 
     // The window lies at the top-left of the empty screen: open the first
     // menu and take its last item, "終了". Nothing changed, so no question.

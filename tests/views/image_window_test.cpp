@@ -9,6 +9,7 @@
 #include "platform/headless_window_host.h"
 #include "views/drag_judge.h"
 #include "views/image_tool.h"
+#include "views/image_view_listener.h"
 #include "views/image_wnd.h"
 #include "views/zoom_manager.h"
 
@@ -257,4 +258,157 @@ TEST(DragJudge, ReportsTheStartOfADragOnceAtSixPixelsTimesTheScale)
     EXPECT_FALSE(judge.Test({21, 10}));
     EXPECT_TRUE(judge.Test({22, 10}));
     SetDisplayScreenSize({1920, 1080});
+}
+
+namespace {
+
+class CZoomLog final : public IImageViewListener {
+public:
+    void OnZoomChanged(int zoom) override { zooms.push_back(zoom); }
+    void OnPointerMoved(std::optional<CPoint> point) override { pointer = point; }
+    std::vector<int> zooms;
+    std::optional<CPoint> pointer;
+};
+
+}  // namespace
+
+TEST(ImageNavigator, CtrlWheelStepsThroughTheLevelsKeepingThePixelUnderThePointer)
+{
+    CTestImageWnd window({1024, 1024});
+    window.SetOverscroll(true);
+    window.OnSize(640, 480);
+    window.ResetView(true);
+    const CZoomManager levels;
+    window.GetNavigator().SetZoomLevels(&levels);
+    CZoomLog log;
+    window.SetViewListener(&log);
+    window.SetScroll(300, 400, false);
+    for (const CPoint pointer : {CPoint{5, 7}, CPoint{633, 20}, CPoint{320, 479}}) {
+        const CPoint pixel = window.ScreenToImage(pointer);
+        // Up to the top and down again; a touchpad's small turns add up.
+        for (int notch = 0; notch < 9; ++notch) {
+            window.OnMouseWheel(MK_CONTROL, WHEEL_DELTA, pointer);
+            EXPECT_EQ(window.ScreenToImage(pointer), pixel) << "zoom " << window.GetZoom();
+        }
+        EXPECT_EQ(window.GetZoom(), 32);
+        for (int turn = 0; turn < 4 * 9; ++turn) {
+            window.OnMouseWheel(MK_CONTROL, -WHEEL_DELTA / 4, pointer);
+            EXPECT_EQ(window.ScreenToImage(pointer), pixel) << "zoom " << window.GetZoom();
+        }
+        EXPECT_EQ(window.GetZoom(), 1);
+    }
+    EXPECT_EQ(log.zooms.size(), 3u * 14u) << "seven steps up and seven down, each told";
+    window.OnMouseMove(0, {64, 32});
+    EXPECT_EQ(log.pointer, window.ScreenToImage({64, 32}));
+    window.OnMouseLeave();
+    EXPECT_FALSE(log.pointer.has_value());
+}
+
+TEST(ImageNavigator, TheWheelScrollsTheSameScreenDistanceAtEveryZoom)
+{
+    CTestImageWnd window({1024, 1024});
+    window.SetOverscroll(true);
+    window.OnSize(640, 480);
+    window.ResetView(true);
+    const int step = CImageNavigator::kWheelScrollPixels;
+    for (const int zoom : {1, 4, 32}) {
+        window.SetZoom(zoom, true);
+        window.SetScroll(500, 500, false);
+        window.OnMouseWheel(0, WHEEL_DELTA, {10, 10});
+        window.OnMouseWheel(MK_SHIFT, -2 * WHEEL_DELTA, {10, 10});
+        window.OnMouseHWheel(0, -WHEEL_DELTA, {10, 10});
+        EXPECT_EQ(window.GetScrollPosition(), (CPoint{500 + step / zoom, 500 - step / zoom})) << zoom;
+    }
+    window.SetZoom(1, true);
+    window.SetScroll(500, 500, false);
+    for (int turn = 0; turn < 15; ++turn) {
+        window.OnMouseWheel(0, -1, {10, 10});  // finer than a pixel at a time
+    }
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{500, 508}));
+}
+
+TEST(ImageNavigator, TheMiddleButtonAndTheHandKeyDragTheViewWhateverTheTool)
+{
+    CTestImageWnd window({1024, 1024});
+    CHeadlessWindowHost host(window);
+    window.SetOverscroll(true);
+    window.OnSize(640, 480);
+    window.ResetView(true);
+    window.SetZoom(4, true);
+    std::vector<std::string> log;
+    window.SetTool(std::make_unique<CRecordingTool>(log));
+    const CPoint start = window.GetScrollPosition();
+    window.OnMButtonDown(MK_MBUTTON, {100, 100});
+    window.OnMouseMove(MK_MBUTTON, {140, 60});
+    window.OnMButtonUp(0, {140, 60});
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 10, start.y + 10}));
+    EXPECT_TRUE(log.empty()) << "the tool saw nothing";
+
+    window.GetNavigator().SetHandKeyHeld(true);
+    window.OnLButtonDown(MK_LBUTTON, {100, 100});
+    window.GetNavigator().SetHandKeyHeld(false);  // let go mid-drag: the drag goes on
+    window.OnMouseMove(MK_LBUTTON, {80, 100});
+    window.OnLButtonUp(0, {80, 100});
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 5, start.y + 10}));
+    EXPECT_TRUE(log.empty());
+
+    window.OnLButtonDown(MK_LBUTTON, {10, 10});
+    window.GetNavigator().SetHandKeyHeld(true);
+    window.OnMButtonDown(MK_LBUTTON | MK_MBUTTON, {10, 10});
+    window.OnMouseMove(MK_LBUTTON | MK_MBUTTON, {50, 50});
+    EXPECT_EQ(log, (std::vector<std::string>{"down 10,10", "drag"})) << "no drag starts mid-stroke";
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 5, start.y + 10}));
+}
+
+TEST(ImageWindow, ScrollBarsShowTheRangesInBothModesAndMoveTheView)
+{
+    CTestImageWnd window({200, 100});
+    CHeadlessWindowHost host(window);
+    window.SetOverscroll(true);
+    window.OnSize(400, 300);
+    window.ResetView(true);
+    window.SetZoom(4, true);
+    const CImageWnd::SScroll& horizontal = window.GetHorizontalScroll();
+    EXPECT_EQ(host.GetScrollInfo(EScrollBar::Horizontal),
+              (SScrollInfo{horizontal.minimum, horizontal.maximum, 100, horizontal.position, true}));
+    window.OnHScroll(150);
+    window.OnVScroll(-1000);
+    EXPECT_EQ(window.GetScrollPosition(), (CPoint{150, window.GetVerticalScroll().minimum}));
+    EXPECT_EQ(host.GetScrollInfo(EScrollBar::Horizontal).position, 150);
+    EXPECT_EQ(host.GetScrollInfo(EScrollBar::Vertical).position, window.GetVerticalScroll().minimum);
+
+    CTestImageWnd normal({200, 100});
+    CHeadlessWindowHost normalHost(normal);
+    normal.OnSize(400, 300);
+    normal.ResetView(true);
+    EXPECT_FALSE(normalHost.GetScrollInfo(EScrollBar::Horizontal).enabled) << "the picture fits";
+    normal.SetZoom(4, true);
+    EXPECT_EQ(normalHost.GetScrollInfo(EScrollBar::Horizontal), (SScrollInfo{0, 100, 100, normal.GetScrollPosition().x, true}));
+}
+
+TEST(ImageWindow, AResetViewFitsTheImageWithTheLevelsItIsGiven)
+{
+    const std::vector<int> levels = {1, 2, 4, 8, 12, 16};
+    const struct {
+        CSize image;
+        int zoom;
+    } cases[] = {{{64, 64}, 4}, {{64, 30}, 8}, {{10, 10}, 16}, {{640, 480}, 1}, {{641, 10}, 1}, {{53, 40}, 12}};
+    for (const auto& c : cases) {
+        CTestImageWnd window(c.image);
+        window.SetOverscroll(true);
+        window.SetFitZoomLevels(levels);
+        window.OnSize(640, 480);
+        window.ResetView(true);
+        EXPECT_EQ(window.GetZoom(), c.zoom) << c.image.cx << "x" << c.image.cy;
+        window.SetFitZoomLevels({});
+        window.ResetView(true);
+        EXPECT_EQ(window.GetZoom(), 1) << "without levels, zoom 1 as ever";
+    }
+    CTestImageWnd early({64, 64});
+    early.SetFitZoomLevels(levels);
+    early.ResetView(true);
+    early.OnSize(640, 480);
+    EXPECT_EQ(early.GetZoom(), 4) << "a reset before the first size fits at it";
+    early.OnSize(1280, 960);
+    EXPECT_EQ(early.GetZoom(), 4) << "later sizes keep the zoom";
 }

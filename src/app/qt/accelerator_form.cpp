@@ -57,7 +57,8 @@ CAcceleratorForm::CAcceleratorForm(CAcceleratorDlg& dialog, QWidget* parent)
     layout->addWidget(m_owner);
     layout->addWidget(reset, 0, Qt::AlignLeft);
     AddOkCancelButtons(*this, *layout);
-    m_keys->setMaximumHeight(m_keys->sizeHintForRow(0) * 4 + 8);
+    // Room for four keys; few commands have more.
+    m_keys->setFixedHeight(m_keys->fontMetrics().height() * 4 + 2 * m_keys->frameWidth() + 8);
     resize(520, 640);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { ShowKeys(); });

@@ -17,4 +17,5 @@ public:
 private:
     CGeneralDlg& m_dialog;
     QCheckBox* m_pickByLongPress;
+    QCheckBox* m_fitToWindow;
 };

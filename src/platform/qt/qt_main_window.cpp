@@ -8,18 +8,19 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "platform/qt/qt_canvas_frame.h"
 #include "platform/qt/qt_command_menu.h"
 #include "platform/qt/qt_key_filter.h"
 #include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
 
 CQtMainWindow::CQtMainWindow(ICommandTarget& target, const std::vector<SMenuItem>& menus, CWnd& canvas)
-    : m_target(target), m_canvasHost(new CQtWindowHost(canvas, this))
+    : m_target(target), m_canvasFrame(new CQtCanvasFrame(canvas, this)), m_canvasHost(&m_canvasFrame->GetHost())
 {
     for (const SMenuItem& item : menus) {
         FillCommandMenu(*menuBar()->addMenu(MenuText(item.label)), item.items, m_target, *this);
     }
-    setCentralWidget(m_canvasHost);
+    setCentralWidget(m_canvasFrame);
     m_canvasHost->setFocus();
     new CQtKeyFilter(*this, m_target);
 }

@@ -4,13 +4,14 @@
 
 #include "platform/dialog_host.h"
 
+class CQtCanvasFrame;
 class CQtWindowHost;
 class CWnd;
 
 // The program's main window: the menu bar built from menu items, and the
-// canvas window filling the rest. Every item sends its command ID to the
-// command target, which also updates the items of a menu before it shows,
-// and sees every key pressed in the window first.
+// canvas window with its scroll bars filling the rest. Every item sends its
+// command ID to the command target, which also updates the items of a menu
+// before it shows, and sees every key pressed in the window first.
 class CQtMainWindow final : public QMainWindow, public IDialogHost {
     Q_OBJECT
 
@@ -26,6 +27,7 @@ public:
     bool IsWindowEnabled() const override;
     std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) override;
 
+    CQtCanvasFrame& GetCanvasFrame() const { return *m_canvasFrame; }
     CQtWindowHost& GetCanvasHost() const { return *m_canvasHost; }
     // Sends a button's command ID; while it is handled, the button is the
     // command's source.
@@ -38,6 +40,7 @@ protected:
 
 private:
     ICommandTarget& m_target;
+    CQtCanvasFrame* m_canvasFrame;
     CQtWindowHost* m_canvasHost;
     bool m_ending = false;
     const QWidget* m_commandSource = nullptr;

@@ -3,12 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <QWheelEvent>
 
 #include "model/dib_section.h"
 
 namespace {
 
-unsigned KeyFlags(const QMouseEvent& event)
+unsigned KeyFlags(const QSinglePointEvent& event)
 {
     unsigned flags = 0;
     if (event.buttons() & Qt::LeftButton) {
@@ -16,6 +17,9 @@ unsigned KeyFlags(const QMouseEvent& event)
     }
     if (event.buttons() & Qt::RightButton) {
         flags |= MK_RBUTTON;
+    }
+    if (event.buttons() & Qt::MiddleButton) {
+        flags |= MK_MBUTTON;
     }
     if (event.modifiers() & Qt::ShiftModifier) {
         flags |= MK_SHIFT;
@@ -26,7 +30,7 @@ unsigned KeyFlags(const QMouseEvent& event)
     return flags;
 }
 
-CPoint ClientPoint(const QMouseEvent& event)
+CPoint ClientPoint(const QSinglePointEvent& event)
 {
     const QPoint point = event.position().toPoint();
     return {point.x(), point.y()};
@@ -90,10 +94,29 @@ void CQtWindowHost::Present(const CRect& rect)
     update(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
 }
 
+void CQtWindowHost::SetScrollInfo(EScrollBar bar, const SScrollInfo& info)
+{
+    if (m_scrollInfo[int(bar)] != info) {
+        m_scrollInfo[int(bar)] = info;
+        emit ScrollInfoChanged();
+    }
+}
+
+void CQtWindowHost::ScrollTo(EScrollBar bar, int position)
+{
+    if (bar == EScrollBar::Horizontal) {
+        m_window.OnHScroll(position);
+    } else {
+        m_window.OnVScroll(position);
+    }
+}
+
 void CQtWindowHost::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         m_window.OnLButtonDown(KeyFlags(*event), ClientPoint(*event));
+    } else if (event->button() == Qt::MiddleButton) {
+        m_window.OnMButtonDown(KeyFlags(*event), ClientPoint(*event));
     }
 }
 
@@ -113,7 +136,27 @@ void CQtWindowHost::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
         m_window.OnLButtonUp(KeyFlags(*event), ClientPoint(*event));
+    } else if (event->button() == Qt::MiddleButton) {
+        m_window.OnMButtonUp(KeyFlags(*event), ClientPoint(*event));
     }
+}
+
+void CQtWindowHost::wheelEvent(QWheelEvent* event)
+{
+    // Qt counts a sideways turn to the left as positive.
+    const QPoint delta = event->angleDelta();
+    if (delta.y() != 0) {
+        m_window.OnMouseWheel(KeyFlags(*event), delta.y(), ClientPoint(*event));
+    }
+    if (delta.x() != 0) {
+        m_window.OnMouseHWheel(KeyFlags(*event), -delta.x(), ClientPoint(*event));
+    }
+}
+
+void CQtWindowHost::leaveEvent(QEvent* event)
+{
+    m_window.OnMouseLeave();
+    QWidget::leaveEvent(event);
 }
 
 void CQtWindowHost::resizeEvent(QResizeEvent*)

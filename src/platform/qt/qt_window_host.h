@@ -5,10 +5,11 @@
 
 #include "platform/window.h"
 
-// Carries one toolkit-free window on screen: forwards the left button,
-// pointer moves, size changes and timer ticks to it, keeps its pointer
-// capture (lost when the window is deactivated, for example by a dialog),
-// and paints by copying its display-depth back buffer.
+// Carries one toolkit-free window on screen: forwards the left and middle
+// buttons, the wheel, pointer moves, size changes and timer ticks to it,
+// keeps its pointer capture (lost when the window is deactivated, for example
+// by a dialog), and paints by copying its display-depth back buffer. Scroll
+// bars that the window sets are passed on to whatever shows them.
 class CQtWindowHost final : public QWidget, public IWindowHost {
     Q_OBJECT
 
@@ -22,12 +23,22 @@ public:
     void SetTimer(int id, int milliseconds) override;
     void KillTimer(int id) override;
     void Present(const CRect& rect) override;
+    void SetScrollInfo(EScrollBar bar, const SScrollInfo& info) override;
+
+    const SScrollInfo& GetScrollInfo(EScrollBar bar) const { return m_scrollInfo[int(bar)]; }
+    // The user moved the window's scroll bar.
+    void ScrollTo(EScrollBar bar, int position);
+
+signals:
+    void ScrollInfoChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
@@ -40,4 +51,5 @@ private:
     CWnd& m_window;
     bool m_captured = false;
     std::map<int, int> m_timerIds;  // window's timer id -> Qt timer id
+    SScrollInfo m_scrollInfo[2];
 };

@@ -14,6 +14,7 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "palette/palette_wnd.h"
+#include "platform/qt/qt_canvas_frame.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
@@ -145,6 +146,7 @@ TEST_F(MainWindow, TheMenuBarHoldsEveryCommandOnceWithItsLabel)
 
 TEST_F(MainWindow, MenusAskTheDialogForTheirStatesBeforeTheyShow)
 {
+    byId.at(kCmdZoom1)->trigger();  // from the zoom the start-up picture was fitted at
     UpdateAllMenus();
     for (const unsigned id : {kCmdFileNew, kCmdFileOpen, kCmdFileSave, kCmdFileSaveAs, kCmdExportLayers,
                               kCmdExportAnimatedGif, kCmdExit, kCmdZoomIn, kCmdOnionSkin, kCmdScrollLeft, kCmdCut,
@@ -167,7 +169,7 @@ TEST_F(MainWindow, MenusAskTheDialogForTheirStatesBeforeTheyShow)
     window.resize(1000, 700);
     QApplication::processEvents();
     const CQtWindowHost& canvas = window.GetCanvasHost();
-    EXPECT_EQ(canvas.width(), window.width()) << "the canvas fills the window below the menu bar";
+    EXPECT_EQ(window.GetCanvasFrame().width(), window.width()) << "the canvas fills the window below the menu bar";
     EXPECT_EQ(dialog.GetImageEditWnd().GetClientSize(), (CSize{canvas.width(), canvas.height()}));
 }
 
