@@ -1,19 +1,21 @@
 #!/bin/sh
-# Builds the fuzz programs of the picture readers with clang and runs each for
-# a bounded time (seconds per program, 20 when not given), starting from the
-# shared corpus and the seeds in fuzz/seeds. Exits non-zero on any find,
-# including any single allocation above 512 MiB.
+# Builds the fuzz programs of the file readers (pictures and key settings)
+# with clang and runs each for a bounded time (seconds per program, 20 when
+# not given), starting from the shared corpus and the seeds in fuzz/seeds.
+# Exits non-zero on any find, including any single allocation above 512 MiB.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 build="$root/build/fuzz"
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTIPPLEBOX_BUILD_FUZZ=ON \
   -DSTIPPLEBOX_BUILD_TESTS=OFF -DSTIPPLEBOX_BUILD_GUI=OFF >/dev/null
-cmake --build "$build" --target fuzz_gif fuzz_png fuzz_bmp fuzz_dpx
+formats="gif png bmp dpx accelerator tool_sub_key"
+# shellcheck disable=SC2086
+cmake --build "$build" --target $(printf 'fuzz_%s ' $formats)
 
 shared="$root/../shared/corpus"
 status=0
-for format in gif png bmp dpx; do
+for format in $formats; do
   work=$(mktemp -d)
   seeds=""
   for folder in "$shared/$format" "$root/fuzz/seeds/$format"; do

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer,
-# fuzzes each picture reader for a short while (a clang build of its own) and
+# fuzzes each file reader for a short while (a clang build of its own) and
 # runs every test. The benchmarks are compiled too, not run. Exits non-zero when the fuzzing finds a fault or any test
 # fails.
 set -eu

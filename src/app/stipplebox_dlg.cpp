@@ -7,7 +7,6 @@
 #include "app/stipplebox_app.h"
 #include "app/tool_factory.h"
 #include "app/tool_profile.h"
-#include "app/view_profile.h"
 #include "bars/command_ids.h"
 #include "formats/standard_serializers.h"
 #include "model/stipplebox_accessor.h"
@@ -40,6 +39,7 @@ CStippleboxDlg::CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDi
     AddStandardSerializers(m_serializers);
     m_imageEditWnd.SetOverscroll(true);
     m_imageEditWnd.GetNavigator().SetZoomLevels(&m_zoomManager);
+    m_imageEditWnd.SetViewListener(this);
     BuildCommandMap();
     CStippleboxAccessor::SContext& context = CStippleboxAccessor::GetContext();
     context.imageEditWnd = &m_imageEditWnd;
@@ -62,7 +62,7 @@ void CStippleboxDlg::OnInitDialog(IDialogHost& host)
     LoadKeys();
     m_imageEditWnd.SetGrid(LoadImageGrid(m_settingsDirectory / "Grid.ini"));
     LoadToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
-    SetFitToWindow(LoadFitToWindow(m_settingsDirectory / "View.ini"));
+    LoadViewSettings();
     SelectTool(kCmdToolScroll);
     InstallDocument(CreateStartupDocument(), {});
     m_toolWindows.SetHost(host);
@@ -207,22 +207,6 @@ void CStippleboxDlg::SelectTool(unsigned id)
     }
     m_imageEditWnd.SetTool(CreateTool(id));
     RefreshToolBars();
-}
-
-void CStippleboxDlg::SetFitToWindow(bool fit)
-{
-    // Up to x 16: beyond it a small picture is more grid than picture.
-    constexpr int kLargestFitZoom = 16;
-    m_fitToWindow = fit;
-    std::vector<int> levels;
-    if (fit) {
-        for (const int level : m_zoomManager.GetLevels()) {
-            if (level <= kLargestFitZoom) {
-                levels.push_back(level);
-            }
-        }
-    }
-    m_imageEditWnd.SetFitZoomLevels(std::move(levels));
 }
 
 void CStippleboxDlg::ShowPopupMenu(int menu, const CRect& rect)

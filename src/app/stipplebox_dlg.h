@@ -21,6 +21,7 @@
 #include "platform/dialog_host.h"
 #include "tools/tool_options.h"
 #include "views/image_edit_wnd.h"
+#include "views/image_view_listener.h"
 #include "views/zoom_manager.h"
 
 class CImageEditTool;
@@ -33,7 +34,10 @@ class IModalDialogs;
 // The program's main dialog: it owns the one open document with its path and
 // undo history, the formats, the menus and the canvas, and turns the command
 // IDs of menus and buttons into actions.
-class CStippleboxDlg final : public ICommandTarget, public IMainDialog, public IAcceleratorTarget {
+class CStippleboxDlg final : public ICommandTarget,
+                             public IMainDialog,
+                             public IAcceleratorTarget,
+                             public IImageViewListener {
 public:
     CStippleboxDlg(std::filesystem::path settingsDirectory, IModalDialogs& dialogs);
     ~CStippleboxDlg() override;
@@ -84,6 +88,8 @@ public:
     void SelectTool(unsigned id);
     // Whether a new or opened picture is zoomed to fit the canvas.
     void SetFitToWindow(bool fit);
+    // The bars show the new zoom.
+    void OnZoomChanged(int zoom) override;
     // Shows a popup menu at the rectangle (screen coordinates): above it in
     // the lower half of the screen, else below it.
     void ShowPopupMenu(int menu, const CRect& rect);
@@ -165,6 +171,7 @@ private:
     std::map<unsigned, unsigned> GetStateButtonPictures();
     std::unique_ptr<CBarObjectWnd> CreateToolBarWindow(unsigned id);
     void OnCustomizeToolbars();
+    void LoadViewSettings();
     void LoadKeys();
     void AddKeyCommands();
     void OnShortcutKeySettings();

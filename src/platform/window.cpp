@@ -10,7 +10,6 @@ void CWnd::OnMButtonDown(unsigned, CPoint) {}
 void CWnd::OnMButtonUp(unsigned, CPoint) {}
 void CWnd::OnMouseWheel(unsigned, int, CPoint) {}
 void CWnd::OnMouseHWheel(unsigned, int, CPoint) {}
-void CWnd::OnMouseLeave() {}
 void CWnd::OnHScroll(int) {}
 void CWnd::OnVScroll(int) {}
 void CWnd::OnCaptureChanged(CWnd*) {}

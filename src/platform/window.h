@@ -76,8 +76,6 @@ public:
     // for a horizontal wheel, to the right.
     virtual void OnMouseWheel(unsigned flags, int delta, CPoint point);
     virtual void OnMouseHWheel(unsigned flags, int delta, CPoint point);
-    // The pointer left the window.
-    virtual void OnMouseLeave();
     // The user moved a scroll bar to the position.
     virtual void OnHScroll(int position);
     virtual void OnVScroll(int position);

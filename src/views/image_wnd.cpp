@@ -175,21 +175,6 @@ void CImageWnd::OnSize(int width, int height)
     RepaintAll(true);
 }
 
-void CImageWnd::OnMouseMove(unsigned flags, CPoint point)
-{
-    if (m_viewListener != nullptr) {
-        m_viewListener->OnPointerMoved(ScreenToImage(point));
-    }
-    CMouseWnd::OnMouseMove(flags, point);
-}
-
-void CImageWnd::OnMouseLeave()
-{
-    if (m_viewListener != nullptr) {
-        m_viewListener->OnPointerMoved(std::nullopt);
-    }
-}
-
 void CImageWnd::OnMButtonDown(unsigned flags, CPoint point)
 {
     m_navigator.OnMButtonDown(flags, point);

@@ -55,8 +55,6 @@ public:
     // Keeps the scroll position, except that the first size shows the image
     // as a reset view would.
     void OnSize(int width, int height) override;
-    void OnMouseMove(unsigned flags, CPoint point) override;
-    void OnMouseLeave() override;
     void OnMButtonDown(unsigned flags, CPoint point) override;
     void OnMButtonUp(unsigned flags, CPoint point) override;
     void OnMouseWheel(unsigned flags, int delta, CPoint point) override;
@@ -65,7 +63,7 @@ public:
     void OnVScroll(int position) override;
 
     CImageNavigator& GetNavigator() { return m_navigator; }
-    // Told of zoom changes and pointer moves (not owned; none by default).
+    // Told of zoom changes (not owned; none by default).
     void SetViewListener(IImageViewListener* listener) { m_viewListener = listener; }
 
     int GetZoom() const { return m_zoom; }

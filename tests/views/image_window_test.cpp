@@ -265,9 +265,7 @@ namespace {
 class CZoomLog final : public IImageViewListener {
 public:
     void OnZoomChanged(int zoom) override { zooms.push_back(zoom); }
-    void OnPointerMoved(std::optional<CPoint> point) override { pointer = point; }
     std::vector<int> zooms;
-    std::optional<CPoint> pointer;
 };
 
 }  // namespace
@@ -298,10 +296,6 @@ TEST(ImageNavigator, CtrlWheelStepsThroughTheLevelsKeepingThePixelUnderThePointe
         EXPECT_EQ(window.GetZoom(), 1);
     }
     EXPECT_EQ(log.zooms.size(), 3u * 14u) << "seven steps up and seven down, each told";
-    window.OnMouseMove(0, {64, 32});
-    EXPECT_EQ(log.pointer, window.ScreenToImage({64, 32}));
-    window.OnMouseLeave();
-    EXPECT_FALSE(log.pointer.has_value());
 }
 
 TEST(ImageNavigator, TheWheelScrollsTheSameScreenDistanceAtEveryZoom)

@@ -153,11 +153,6 @@ void CQtWindowHost::wheelEvent(QWheelEvent* event)
     }
 }
 
-void CQtWindowHost::leaveEvent(QEvent* event)
-{
-    m_window.OnMouseLeave();
-    QWidget::leaveEvent(event);
-}
 
 void CQtWindowHost::resizeEvent(QResizeEvent*)
 {

@@ -1,0 +1,6 @@
+#include "key_file_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    return FuzzKeyFile(data, size, u"SBXKEY", &ReadAcceleratorFile);
+}
