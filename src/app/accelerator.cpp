@@ -102,7 +102,7 @@ bool CAccelerator::TranslateAndSend(IAcceleratorTarget& target, const SKeyMessag
     if (command == 0) {
         return false;
     }
-    target.OnCommand(command);
+    target.OnKeyCommand(command);
     return true;
 }
 

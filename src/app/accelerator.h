@@ -19,7 +19,7 @@ public:
     // way) or while the target is disabled.
     virtual bool IsPointerCaptured() const = 0;
     virtual bool IsInputEnabled() const = 0;
-    virtual bool OnCommand(unsigned id) = 0;
+    virtual void OnKeyCommand(unsigned id) = 0;
 };
 
 // The shortcut keys: each command may be bound to any number of keys, a key

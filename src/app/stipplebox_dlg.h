@@ -58,6 +58,8 @@ public:
     std::string GetKeyText(unsigned id) const override;
     bool IsPointerCaptured() const override;
     bool IsInputEnabled() const override;
+    // As from its menu item: a command greyed out there is not run.
+    void OnKeyCommand(unsigned id) override;
 
     // Whether the open document may be discarded: asks to save a changed one.
     bool AskSave();

@@ -7,6 +7,7 @@
 #include "app/stipplebox_dlg.h"
 #include "app/tool_sub_key_dlg.h"
 #include "bars/command_ids.h"
+#include "platform/recording_cmd_ui.h"
 
 void CStippleboxDlg::LoadKeys()
 {
@@ -42,6 +43,15 @@ bool CStippleboxDlg::IsPointerCaptured() const
 bool CStippleboxDlg::IsInputEnabled() const
 {
     return m_host == nullptr || m_host->IsWindowEnabled();
+}
+
+void CStippleboxDlg::OnKeyCommand(unsigned id)
+{
+    CRecordingCmdUI state(id);
+    OnUpdateCommand(state);
+    if (state.GetEnabled().value_or(false)) {
+        OnCommand(id);
+    }
 }
 
 bool CStippleboxDlg::IsToolSubKeyHeld(EToolSubKey function) const

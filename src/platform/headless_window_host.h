@@ -6,8 +6,9 @@
 #include "platform/window.h"
 
 // A window host without a screen, for tests: it keeps the capture, the
-// timers and the scroll bars, records what was presented, and lets a test
-// deliver timer ticks or take the capture away as another window would.
+// timers, the scroll bars and the cursor, records what was presented, and
+// lets a test deliver timer ticks or take the capture away as another window
+// would.
 class CHeadlessWindowHost final : public IWindowHost {
 public:
     explicit CHeadlessWindowHost(CWnd& window) : m_window(window) { m_window.AttachHost(this); }
@@ -20,6 +21,7 @@ public:
     void KillTimer(int id) override { m_timers.erase(id); }
     void Present(const CRect& rect) override { m_presented.push_back(rect); }
     void SetScrollInfo(EScrollBar bar, const SScrollInfo& info) override { m_scrollInfo[int(bar)] = info; }
+    void SetCursor(ECursor cursor) override { m_cursor = cursor; }
 
     // Another window takes the pointer (a dialog opens, the window loses focus).
     void TakeCaptureAway(CWnd* newOwner);
@@ -32,6 +34,7 @@ public:
     const std::vector<CRect>& GetPresented() const { return m_presented; }
     void ClearPresented() { m_presented.clear(); }
     const SScrollInfo& GetScrollInfo(EScrollBar bar) const { return m_scrollInfo[int(bar)]; }
+    ECursor GetCursor() const { return m_cursor; }
 
 private:
     CWnd& m_window;
@@ -39,4 +42,5 @@ private:
     std::map<int, int> m_timers;
     std::vector<CRect> m_presented;
     SScrollInfo m_scrollInfo[2];
+    ECursor m_cursor = ECursor::Arrow;
 };

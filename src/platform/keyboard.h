@@ -17,7 +17,6 @@ enum : uint8_t {
     VK_KANA = 21,
     VK_KANJI = 25,
     VK_ESCAPE = 27,
-    VK_CONVERT = 28,
     VK_NONCONVERT = 29,
     VK_SPACE = 32,
     VK_PRIOR = 33,
@@ -42,7 +41,6 @@ enum : uint8_t {
     VK_DECIMAL = 110,
     VK_DIVIDE = 111,
     VK_F1 = 112,
-    VK_F24 = 135,
     VK_OEM_NEC_EQUAL = 146,  // the keypad's "="
     VK_OEM_1 = 186,          // ':' on the Japanese layout the key names follow
     VK_OEM_PLUS = 187,       // ';' and, shifted, '+'
@@ -58,7 +56,6 @@ enum : uint8_t {
     VK_OEM_6 = 221,  // ']'
     VK_OEM_7 = 222,  // '^'
     VK_OEM_8 = 223,  // '_'
-    VK_OEM_102 = 226,  // '\' (the key beside the right Shift)
     VK_PROCESSKEY = 229,  // a key the input method took; the real key comes with it
 };
 

@@ -68,6 +68,13 @@ void CWnd::SetScrollInfo(EScrollBar bar, const SScrollInfo& info)
     }
 }
 
+void CWnd::SetCursor(ECursor cursor)
+{
+    if (m_host != nullptr) {
+        m_host->SetCursor(cursor);
+    }
+}
+
 namespace {
 
 CSize g_screenSize{1920, 1080};

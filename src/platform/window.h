@@ -20,6 +20,8 @@ constexpr int WHEEL_DELTA = 120;
 
 enum class EScrollBar { Horizontal, Vertical };
 
+enum class ECursor { Arrow, OpenHand };
+
 // What a window's scroll bar shows: positions from minimum to maximum, a
 // page of the visible extent, the position; disabled when nothing scrolls.
 struct SScrollInfo {
@@ -55,6 +57,8 @@ public:
 
     // Shows the window's scroll bar; a host without scroll bars ignores it.
     virtual void SetScrollInfo(EScrollBar, const SScrollInfo&) {}
+    // The pointer's shape over the window; a host without one ignores it.
+    virtual void SetCursor(ECursor) {}
 };
 
 // Base of the program's windows: receives pointer, timer and size messages in
@@ -95,6 +99,7 @@ public:
     void KillTimer(int id);
     void Present(const CRect& rect);
     void SetScrollInfo(EScrollBar bar, const SScrollInfo& info);
+    void SetCursor(ECursor cursor);
 
 private:
     IWindowHost* m_host = nullptr;

@@ -105,12 +105,16 @@ void CImageNavigator::SetHandKeyHeld(bool held)
 
 void CImageNavigator::TakePointer()
 {
-    m_window.SetTemporaryTool(m_hand.get());
+    if (m_window.GetTemporaryTool() != m_hand.get()) {
+        m_window.SetTemporaryTool(m_hand.get());
+        m_window.SetCursor(ECursor::OpenHand);
+    }
 }
 
 void CImageNavigator::OnHandDragEnded()
 {
     if (!m_handKeyHeld && !m_middleDrag && m_window.GetTemporaryTool() == m_hand.get()) {
         m_window.SetTemporaryTool(nullptr);
+        m_window.SetCursor(ECursor::Arrow);
     }
 }

@@ -17,11 +17,7 @@ class CTarget final : public IAcceleratorTarget {
 public:
     bool IsPointerCaptured() const override { return captured; }
     bool IsInputEnabled() const override { return enabled; }
-    bool OnCommand(unsigned id) override
-    {
-        sent.push_back(id);
-        return true;
-    }
+    void OnKeyCommand(unsigned id) override { sent.push_back(id); }
     bool captured = false;
     bool enabled = true;
     std::vector<unsigned> sent;
@@ -257,11 +253,17 @@ TEST_F(KeySettings, TheDialogsKeepWhatOkConfirmsInTheirFiles)
     dialogs.accelerator = [](CAcceleratorDlg& keys) {
         EXPECT_EQ(keys.GetCommandLabel(kCmdLayerAdd), "レイヤの追加");
         keys.AssignKey(kCmdLayerAdd, 'Z', kModifierCtrl);
+        keys.AssignKey(kCmdLayerDelete, 'D', kModifierCtrl);
     };
     dialog.OnCommand(kCmdShortcutKeys);
     EXPECT_EQ(dialog.GetKeyText(kCmdUndo), "");
+    const auto layers = [this] { return dialog.GetDocument()->GetLayers()->GetSize(); };
     dialog.PreTranslateKeyMessage(Down('Z', kModifierCtrl));
-    EXPECT_EQ(dialog.GetDocument()->GetLayers()->GetSize(), 2) << "Ctrl+Z added a layer";
+    EXPECT_EQ(layers(), 2) << "Ctrl+Z added a layer";
+    for (int press = 0; press < 2; ++press) {
+        dialog.PreTranslateKeyMessage(Down('D', kModifierCtrl));
+    }
+    EXPECT_EQ(layers(), 1) << "the last layer stays: its menu item is greyed out, so is its key";
 
     dialogs.toolSubKey = [](CToolSubKeyDlg& subKeys) { subKeys.GetSubKeys().SetKey(0, 0); };
     dialog.PreTranslateKeyMessage({SKeyMessage::EType::SysKeyDown, VK_MENU, false, kModifierAlt});

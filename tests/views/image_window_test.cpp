@@ -268,14 +268,24 @@ public:
     std::vector<int> zooms;
 };
 
+// A large picture in overscroll mode, centred in a 640 × 480 window.
+class ImageNavigator : public ::testing::Test {
+protected:
+    ImageNavigator()
+    {
+        window.SetOverscroll(true);
+        window.OnSize(640, 480);
+        window.ResetView(true);
+    }
+
+    CTestImageWnd window{{1024, 1024}};
+    CHeadlessWindowHost host{window};
+};
+
 }  // namespace
 
-TEST(ImageNavigator, CtrlWheelStepsThroughTheLevelsKeepingThePixelUnderThePointer)
+TEST_F(ImageNavigator, CtrlWheelStepsThroughTheLevelsKeepingThePixelUnderThePointer)
 {
-    CTestImageWnd window({1024, 1024});
-    window.SetOverscroll(true);
-    window.OnSize(640, 480);
-    window.ResetView(true);
     const CZoomManager levels;
     window.GetNavigator().SetZoomLevels(&levels);
     CZoomLog log;
@@ -298,12 +308,8 @@ TEST(ImageNavigator, CtrlWheelStepsThroughTheLevelsKeepingThePixelUnderThePointe
     EXPECT_EQ(log.zooms.size(), 3u * 14u) << "seven steps up and seven down, each told";
 }
 
-TEST(ImageNavigator, TheWheelScrollsTheSameScreenDistanceAtEveryZoom)
+TEST_F(ImageNavigator, TheWheelScrollsTheSameScreenDistanceAtEveryZoom)
 {
-    CTestImageWnd window({1024, 1024});
-    window.SetOverscroll(true);
-    window.OnSize(640, 480);
-    window.ResetView(true);
     const int step = CImageNavigator::kWheelScrollPixels;
     for (const int zoom : {1, 4, 32}) {
         window.SetZoom(zoom, true);
@@ -321,13 +327,8 @@ TEST(ImageNavigator, TheWheelScrollsTheSameScreenDistanceAtEveryZoom)
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{500, 508}));
 }
 
-TEST(ImageNavigator, TheMiddleButtonAndTheHandKeyDragTheViewWhateverTheTool)
+TEST_F(ImageNavigator, TheMiddleButtonAndTheHandKeyDragTheViewWhateverTheTool)
 {
-    CTestImageWnd window({1024, 1024});
-    CHeadlessWindowHost host(window);
-    window.SetOverscroll(true);
-    window.OnSize(640, 480);
-    window.ResetView(true);
     window.SetZoom(4, true);
     std::vector<std::string> log;
     window.SetTool(std::make_unique<CRecordingTool>(log));
@@ -339,12 +340,15 @@ TEST(ImageNavigator, TheMiddleButtonAndTheHandKeyDragTheViewWhateverTheTool)
     EXPECT_TRUE(log.empty()) << "the tool saw nothing";
 
     window.GetNavigator().SetHandKeyHeld(true);
+    EXPECT_EQ(host.GetCursor(), ECursor::OpenHand);
     window.OnLButtonDown(MK_LBUTTON, {100, 100});
     window.GetNavigator().SetHandKeyHeld(false);  // let go mid-drag: the drag goes on
     window.OnMouseMove(MK_LBUTTON, {80, 100});
+    EXPECT_EQ(host.GetCursor(), ECursor::OpenHand);
     window.OnLButtonUp(0, {80, 100});
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 5, start.y + 10}));
     EXPECT_TRUE(log.empty());
+    EXPECT_EQ(host.GetCursor(), ECursor::Arrow);
 
     window.OnLButtonDown(MK_LBUTTON, {10, 10});
     window.GetNavigator().SetHandKeyHeld(true);

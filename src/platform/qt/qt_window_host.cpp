@@ -102,6 +102,11 @@ void CQtWindowHost::SetScrollInfo(EScrollBar bar, const SScrollInfo& info)
     }
 }
 
+void CQtWindowHost::SetCursor(ECursor cursor)
+{
+    setCursor(cursor == ECursor::OpenHand ? Qt::OpenHandCursor : Qt::ArrowCursor);
+}
+
 void CQtWindowHost::ScrollTo(EScrollBar bar, int position)
 {
     if (bar == EScrollBar::Horizontal) {

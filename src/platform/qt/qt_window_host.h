@@ -24,6 +24,7 @@ public:
     void KillTimer(int id) override;
     void Present(const CRect& rect) override;
     void SetScrollInfo(EScrollBar bar, const SScrollInfo& info) override;
+    void SetCursor(ECursor cursor) override;
 
     const SScrollInfo& GetScrollInfo(EScrollBar bar) const { return m_scrollInfo[int(bar)]; }
     // The user moved the window's scroll bar.

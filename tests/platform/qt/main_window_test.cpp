@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <map>
 #include <set>
 
@@ -353,4 +355,23 @@ TEST_F(MainWindow, AltHeldPicksAColourUntilReleasedOrTheWindowLosesTheKeyboard)
         Drag({At(6, 5)});
         EXPECT_EQ(document.GetCurrentLayer()->GetPixel(6, 5), 7) << "drawn: " << deactivate;
     }
+}
+
+TEST_F(MainWindow, CtrlWheelZoomsAroundThePointerAndTheScrollBarsFollowAndMoveTheView)
+{
+    CImageEditWnd& canvas = dialog.GetImageEditWnd();
+    const int fitted = canvas.GetZoom();
+    const QPoint pointer = At(20, 30);
+    QWheelEvent wheel(QPointF(pointer), window.GetCanvasHost().mapToGlobal(QPointF(pointer)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window.GetCanvasHost(), &wheel);
+    EXPECT_GT(canvas.GetZoom(), fitted);
+    EXPECT_EQ(canvas.ScreenToImage({pointer.x(), pointer.y()}), (CPoint{20, 30}));
+
+    QScrollBar& horizontal = window.GetCanvasFrame().GetScrollBar(EScrollBar::Horizontal);
+    QScrollBar& vertical = window.GetCanvasFrame().GetScrollBar(EScrollBar::Vertical);
+    EXPECT_EQ(horizontal.value(), canvas.GetScrollPosition().x);
+    EXPECT_EQ(vertical.maximum(), canvas.GetVerticalScroll().maximum);
+    vertical.setValue(vertical.minimum());
+    EXPECT_EQ(canvas.GetScrollPosition().y, canvas.GetVerticalScroll().minimum);
 }
