@@ -320,11 +320,11 @@ bool CSerializerImagePng::OnReadFile(CFile& file, CStippleboxData* data, bool)
     return result;
 }
 
-bool CSerializerImagePng::OnWriteFile(CFile& file, CStippleboxData* data)
+bool CSerializerImagePng::WriteIndexed(CFile& file, const SIndexedPicture& picture, std::string* error)
 {
     CPngStructures writer(CPngStructures::EDirection::Write);
     if (!writer.IsCreated()) {
-        SetErrorText(kStructuresFailedText);
+        *error = kStructuresFailedText;
         return false;
     }
     png_structp png = writer.png();
@@ -333,29 +333,56 @@ bool CSerializerImagePng::OnWriteFile(CFile& file, CStippleboxData* data)
     png_set_write_fn(png, &stream, WriteToStream, FlushStream);
 
     png_color entries[CStippleboxPalette::kEntryCount] = {};
-    const CStippleboxPalette& palette = *data->GetCurrentPalette();
-    for (int i = 0; i < palette.GetCount() && i < CStippleboxPalette::kEntryCount; ++i) {
-        const SPaletteColor& color = palette.GetColor(i);
+    for (int i = 0; i < picture.palette->GetCount() && i < CStippleboxPalette::kEntryCount; ++i) {
+        const SPaletteColor& color = picture.palette->GetColor(i);
         entries[i] = {color.red, color.green, color.blue};
     }
-    CStippleboxLayer& layer = *data->GetCurrentLayer();
-    std::vector<png_bytep> rows(layer.GetHeight());
-    for (int y = 0; y < layer.GetHeight(); ++y) {
-        rows[y] = layer.GetPixels() + size_t(y) * layer.GetWidth();
+    // Only the entries up to the transparent one need an alpha value.
+    std::vector<png_byte> alphas;
+    if (picture.transparentIndex) {
+        alphas.assign(*picture.transparentIndex + 1, 255);
+        alphas.back() = 0;
+    }
+    std::vector<png_bytep> rows(picture.height);
+    for (int y = 0; y < picture.height; ++y) {
+        rows[y] = const_cast<png_bytep>(picture.pixels + size_t(y) * picture.stride);
     }
     png_bytepp rowPointers = rows.data();
-    const png_uint_32 width = static_cast<png_uint_32>(layer.GetWidth());
-    const png_uint_32 height = static_cast<png_uint_32>(layer.GetHeight());
+    const png_bytep alphaValues = alphas.data();
+    const int alphaCount = static_cast<int>(alphas.size());
+    const auto width = static_cast<png_uint_32>(picture.width);
+    const auto height = static_cast<png_uint_32>(picture.height);
     if (!GuardPng(png, [&] {
             png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
                          PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
             png_set_PLTE(png, info, entries, CStippleboxPalette::kEntryCount);
+            if (alphaCount > 0) {
+                png_set_tRNS(png, info, alphaValues, alphaCount, nullptr);
+            }
             png_write_info(png, info);
             png_write_image(png, rowPointers);
             png_write_end(png, info);
         })) {
         // libpng's own errors leave no text; a failed write keeps its reason.
-        SetErrorText(stream.failure);
+        *error = stream.failure;
+        return false;
+    }
+    return true;
+}
+
+bool CSerializerImagePng::OnWriteFile(CFile& file, CStippleboxData* data)
+{
+    const CStippleboxLayer& layer = *data->GetCurrentLayer();
+    const CStippleboxPalette& palette = *data->GetCurrentPalette();
+    SIndexedPicture picture;
+    picture.width = layer.GetWidth();
+    picture.height = layer.GetHeight();
+    picture.pixels = layer.GetPixels();
+    picture.stride = size_t(layer.GetWidth());
+    picture.palette = &palette;
+    std::string error;
+    if (!WriteIndexed(file, picture, &error)) {
+        SetErrorText(error);
         return false;
     }
     return true;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "formats/serializer_image_file.h"
 
 class CDibSection;
+class CStippleboxPalette;
 struct png_color_struct;
 
 // PNG files through libpng: palette pictures (and, for surfaces, RGB ones)
@@ -60,7 +62,23 @@ public:
         CDibSection* m_section;
     };
 
+    // An 8-bit palette picture to write: rows top to bottom, stride bytes
+    // apart, with the whole table of 256 entries of the palette (black
+    // beyond a shorter one); optionally one entry written fully transparent.
+    struct SIndexedPicture {
+        int width = 0;
+        int height = 0;
+        const uint8_t* pixels = nullptr;
+        size_t stride = 0;
+        const CStippleboxPalette* palette = nullptr;
+        std::optional<uint8_t> transparentIndex;
+    };
+
     CSerializerImagePng();
+
+    // Writes the picture as an 8-bit palette PNG into an open file. False with
+    // the reason in *error (empty for libpng's own errors).
+    static bool WriteIndexed(CFile& file, const SIndexedPicture& picture, std::string* error);
 
     // Reads a PNG from an open file into the sink. The error text goes to
     // *error when given, otherwise it is shown at once in an OK box.
