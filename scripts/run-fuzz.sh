@@ -1,15 +1,16 @@
 #!/bin/sh
-# Builds the fuzz programs of the file readers (pictures and key settings)
-# with clang and runs each for a bounded time (seconds per program, 20 when
-# not given), starting from the shared corpus and the seeds in fuzz/seeds.
-# Exits non-zero on any find, including any single allocation above 512 MiB.
+# Builds the fuzz programs of the file readers (pictures, palettes and key
+# settings) with clang and runs each for a bounded time (seconds per program,
+# 20 when not given), starting from the shared corpus and the seeds in
+# fuzz/seeds. Exits non-zero on any find, including any single allocation
+# above 512 MiB.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-20}
 build="$root/build/fuzz"
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTIPPLEBOX_BUILD_FUZZ=ON \
   -DSTIPPLEBOX_BUILD_TESTS=OFF -DSTIPPLEBOX_BUILD_GUI=OFF >/dev/null
-formats="gif png bmp dpx accelerator tool_sub_key"
+formats="gif png bmp dpx accelerator tool_sub_key gpl pal act hex"
 # shellcheck disable=SC2086
 cmake --build "$build" --target $(printf 'fuzz_%s ' $formats)
 
