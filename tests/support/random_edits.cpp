@@ -12,6 +12,7 @@
 #include "commands/command_layer_order.h"
 #include "commands/command_layer_property.h"
 #include "commands/command_palette.h"
+#include "commands/command_palette_import.h"
 #include "model/color_selection_move.h"
 #include "model/palette_order.h"
 #include "model/stipplebox_color_selection.h"
@@ -107,6 +108,9 @@ void AddDrawingActions(CRandomEditor& editor)
             e.Choose(kCmdFillStyleFirst + unsigned(e.Uniform(0, 4)));
             if (e.Chance(20)) {
                 e.Choose(kCmdSnapToGrid);
+            }
+            if (e.Chance(30)) {
+                e.Choose(kCmdPixelPerfect);
             }
             std::vector<CPoint> points(size_t(e.Uniform(1, 5)));
             std::generate(points.begin(), points.end(), [&e] { return e.PointNearCanvas(); });
@@ -282,6 +286,20 @@ void AddPaletteActions(CRandomEditor& editor)
 {
     editor.AddAction("palette add", 2, [](CRandomEditor& e) {
         e.Dialog().ExecuteCommand(std::make_unique<CCommandPaletteAdd>());
+    });
+    editor.AddAction("palette file", 2, [](CRandomEditor& e) {
+        SPaletteFile file{std::vector<SPaletteColor>(size_t(e.Uniform(1, 256))), "file", {}};
+        for (SPaletteColor& color : file.colors) {
+            color = {uint8_t(Entry(e)), uint8_t(Entry(e)), uint8_t(Entry(e))};
+        }
+        if (e.Chance(50)) {
+            file.transparentIndex = e.Uniform(0, int(file.colors.size()) - 1);
+        }
+        if (e.Chance(50)) {
+            e.Dialog().ExecuteCommand(std::make_unique<CCommandPaletteImportNew>(std::move(file)));
+        } else {
+            e.Dialog().ExecuteCommand(std::make_unique<CCommandPaletteImportInto>(std::move(file), Entry(e)));
+        }
     });
     editor.AddAction("palette delete", 1, [](CRandomEditor& e) {
         e.Dialog().ExecuteCommand(std::make_unique<CCommandPaletteDelete>());
