@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "commands/main_dialog.h"
 #include "tools/grid_snap.h"
+#include "tools/pen_nib.h"
+#include "tools/tone.h"
+#include "tools/tool_options.h"
 #include "tools/shape.h"
 #include "views/image_edit_wnd.h"
 
@@ -19,8 +23,12 @@ CRect BoxOf(CPoint first, CPoint second)
 
 void CImageEditToolDrawFree::BeginStroke(CPoint point)
 {
+    CImageEditWnd& window = GetEditWindow();
+    m_isPixelPerfectStroke = GetMainDialog()->GetToolOptions().pixelPerfect && window.GetPenNib().GetSize() == 1 &&
+                             window.GetTone().GetLevel() == 0;
+    m_pixelPerfect.Reset();
     CShapeLine stamp(true);
-    DrawOutline(stamp, point, point, false);
+    DrawOutline(stamp, point, point, false, GetPixelPerfectFilter());
 }
 
 void CImageEditToolDrawFree::ContinueStroke(CPoint point)
@@ -29,8 +37,13 @@ void CImageEditToolDrawFree::ContinueStroke(CPoint point)
         return;
     }
     CShapeLine segment(false);
-    DrawOutline(segment, m_start, point, false);
+    DrawOutline(segment, m_start, point, false, GetPixelPerfectFilter());
     m_start = point;
+}
+
+CPixelPerfectFilter* CImageEditToolDrawFree::GetPixelPerfectFilter()
+{
+    return m_isPixelPerfectStroke ? &m_pixelPerfect : nullptr;
 }
 
 void CImageEditToolDrawLine::SnapCorners(CPoint& first, CPoint& second, CSize interval) const

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "tools/image_edit_tool_draw.h"
+#include "tools/pixel_perfect_filter.h"
 
 // Freehand: segments from point to point, each without its first point, so
-// that no nib stamp repeats at a joint. Never snaps.
+// that no nib stamp repeats at a joint. Never snaps. With the pixel-perfect
+// option on, a stroke of pen size 1 without tone loses the middle pixel of
+// every L-shaped corner as it is drawn.
 class CImageEditToolDrawFree final : public CImageEditToolDraw {
 public:
     bool UsesPenSize() const override { return true; }
@@ -11,6 +14,13 @@ public:
 protected:
     void BeginStroke(CPoint point) override;
     void ContinueStroke(CPoint point) override;
+
+private:
+    // The filter for this stroke, or null when it draws every point.
+    CPixelPerfectFilter* GetPixelPerfectFilter();
+
+    CPixelPerfectFilter m_pixelPerfect;
+    bool m_isPixelPerfectStroke = false;
 };
 
 class CImageEditToolDrawLine final : public CImageEditToolDrawShape {

@@ -5,6 +5,7 @@
 #include "commands/command_image_draw.h"
 #include "commands/main_dialog.h"
 #include "tools/grid_snap.h"
+#include "tools/pixel_perfect_filter.h"
 #include "tools/shape.h"
 #include "tools/shape_pen.h"
 #include "tools/tool_options.h"
@@ -106,12 +107,18 @@ void CImageEditToolDraw::Commit()
     m_dirty = {};
 }
 
-void CImageEditToolDraw::DrawOutline(CShape& shape, CPoint first, CPoint second, bool replace)
+void CImageEditToolDraw::DrawOutline(CShape& shape, CPoint first, CPoint second, bool replace,
+                                     CPixelPerfectFilter* pixelPerfect)
 {
     CImageEditWnd& window = GetEditWindow();
     CLayerPainter painter = window.MakePainter();
     CShapePenDrawNormal pen(&painter);
-    window.DrawShape(shape, pen, first.x, first.y, second.x, second.y, true, m_dirty, replace);
+    if (pixelPerfect == nullptr) {
+        window.DrawShape(shape, pen, first.x, first.y, second.x, second.y, true, m_dirty, replace);
+        return;
+    }
+    CShapePenPixelPerfect filtered(pen, *GetCurrentLayer(), *pixelPerfect);
+    window.DrawShape(shape, filtered, first.x, first.y, second.x, second.y, true, m_dirty, replace);
 }
 
 CRect CImageEditToolDraw::TakeBackDrawing()

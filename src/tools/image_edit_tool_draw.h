@@ -4,6 +4,7 @@
 #include "tools/image_edit_tool.h"
 #include "views/press_and_hold.h"
 
+class CPixelPerfectFilter;
 class CShape;
 
 // Base of the drawing tools. A stroke draws straight into the current layer
@@ -27,10 +28,11 @@ protected:
     // A pointer move while the stroke lasts.
     virtual void ContinueStroke(CPoint point) = 0;
 
-    // Draws the shape's outline with the drawing pen. With replace, the
-    // previous preview is taken back first; otherwise the outline adds to
-    // the stroke.
-    void DrawOutline(CShape& shape, CPoint first, CPoint second, bool replace);
+    // Draws the shape's outline with the drawing pen, through the
+    // pixel-perfect filter when one is given. With replace, the previous
+    // preview is taken back first; otherwise the outline adds to the stroke.
+    void DrawOutline(CShape& shape, CPoint first, CPoint second, bool replace,
+                     CPixelPerfectFilter* pixelPerfect = nullptr);
     // Takes the drawing of the stroke so far back from the canvas's backup;
     // returns the rectangle it covered.
     CRect TakeBackDrawing();

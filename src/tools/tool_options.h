@@ -17,4 +17,7 @@ struct SToolOptions {
     // Reordering palette entries renumbers the picture so that it looks the
     // same.
     bool keepLook = false;
+    // Freehand strokes of pen size 1 without tone lose the middle pixel of
+    // every L-shaped corner.
+    bool pixelPerfect = false;
 };
