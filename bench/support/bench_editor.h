@@ -41,6 +41,7 @@ private:
         bool RunLayerProperty(CLayerPropertyDlg&) override { return false; }
         bool RunAccelerator(CAcceleratorDlg&) override { return false; }
         bool RunToolSubKey(CToolSubKeyDlg&) override { return false; }
+        bool RunSpriteSheet(CSpriteSheetDlg&) override { return false; }
     };
     class CNoDialogHost final : public IDialogHost {
         void SetWindowText(const std::string&) override {}

@@ -10,6 +10,7 @@ class CImageScalingDlg;
 class CLayerPropertyDlg;
 class CNewDocumentDlg;
 class CPalettePropertyDlg;
+class CSpriteSheetDlg;
 class CToolBarCustomizeDlg;
 class CVersionDlg;
 class CToolSubKeyDlg;
@@ -32,4 +33,5 @@ public:
     virtual bool RunLayerProperty(CLayerPropertyDlg& dialog) = 0;
     virtual bool RunAccelerator(CAcceleratorDlg& dialog) = 0;
     virtual bool RunToolSubKey(CToolSubKeyDlg& dialog) = 0;
+    virtual bool RunSpriteSheet(CSpriteSheetDlg& dialog) = 0;
 };

@@ -122,6 +122,7 @@ void CStippleboxDlg::BuildCommandMap()
     AddLayerDisplayModeCommands();
     AddPaletteWindowCommands();
     AddKeyCommands();
+    AddExchangeCommands();
     const auto popupAtSource = [this](int menu) {
         return [this, menu](unsigned) { ShowPopupMenu(menu, m_host->GetCommandSourceRect()); };
     };

@@ -135,6 +135,8 @@ private:
     void AddWindowCommands();
     void AddLayerDisplayModeCommands();
     void AddPaletteWindowCommands();
+    // Palette files and sprite sheets.
+    void AddExchangeCommands();
 
     void OnFileNew();
     void OnFileOpen();

@@ -51,6 +51,9 @@ void CStippleboxDlg::AddToolCommands()
     m_commandMap.Add(
         kCmdEyedropper, [this](unsigned) { m_toolOptions.eyedropper = !m_toolOptions.eyedropper; },
         [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_toolOptions.eyedropper); });
+    m_commandMap.Add(
+        kCmdPixelPerfect, [this](unsigned) { m_toolOptions.pixelPerfect = !m_toolOptions.pixelPerfect; },
+        [this](ICmdUI& cmdUI) { cmdUI.SetCheck(m_toolOptions.pixelPerfect); });
 
     // The state buttons' popups. A pen size means nothing to a tool without
     // a pen, so its button picks the freehand tool instead.

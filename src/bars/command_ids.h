@@ -10,6 +10,7 @@ enum ECommandID : unsigned {
     kCmdFileSaveAs = 57604,
     kCmdExportLayers = 33066,
     kCmdExportAnimatedGif = 33068,
+    kCmdExportSpriteSheet = 34181,
     kCmdExit = 32775,
 
     kCmdUndo = 57643,
@@ -48,6 +49,7 @@ enum ECommandID : unsigned {
     kCmdSnapToGrid = 32882,
     kCmdTransparentSelection = 32883,
     kCmdEyedropper = 32838,
+    kCmdPixelPerfect = 34180,
 
     kCmdGrid = 33071,
     kCmdGridSettings = 33027,
@@ -103,6 +105,8 @@ enum ECommandID : unsigned {
     kCmdPaletteDelete = 33041,
     kCmdPaletteChooseFirst = 33053,  // one per palette, up to ten
     kCmdPaletteChooseLast = 33062,
+    kCmdPaletteImport = 34182,
+    kCmdPaletteExport = 34183,
 
     // The player's and the navigator's own commands.
     kCmdPlayerRewind = 32982,

@@ -89,6 +89,7 @@ std::vector<Item> BuildMainMenu()
                                    Item::Command("名前を付けて保存...", kCmdFileSaveAs), Item::Separator(),
                                    Item::Command("レイヤを連番で書き出す...", kCmdExportLayers),
                                    Item::Command("レイヤアニメをアニメGIFで書き出す...", kCmdExportAnimatedGif),
+                                   Item::Command("スプライトシートで書き出す...", kCmdExportSpriteSheet),
                                    Item::Separator(), Item::Command("終了", kCmdExit)}),
         Item::Submenu("編集", {Item::Command("元に戻す", kCmdUndo), Item::Command("やり直す", kCmdRedo),
                                Item::Separator(), Item::Command("切り取り", kCmdCut), Item::Command("コピー", kCmdCopy),
@@ -109,6 +110,7 @@ std::vector<Item> BuildMainMenu()
             items.push_back(Item::Command("グリッドへスナップ", kCmdSnapToGrid));
             items.push_back(Item::Command("選択範囲の背景色を透過", kCmdTransparentSelection));
             items.push_back(Item::Command("スポイト", kCmdEyedropper));
+            items.push_back(Item::Command("ピクセルパーフェクト", kCmdPixelPerfect));
             return items;
         }()),
         Item::Submenu("表示", [] {

@@ -19,6 +19,7 @@
 #include "app/modal_dialogs.h"
 #include "app/new_document_dlg.h"
 #include "app/palette_property_dlg.h"
+#include "app/sprite_sheet_dlg.h"
 #include "app/stipplebox_dlg.h"
 #include "app/tool_sub_key_dlg.h"
 #include "bars/tool_bar_customize_dlg.h"
@@ -65,6 +66,7 @@ public:
     bool RunLayerProperty(CLayerPropertyDlg& dialog) override { return Answer(layerProperty, dialog); }
     bool RunAccelerator(CAcceleratorDlg& dialog) override { return Answer(accelerator, dialog); }
     bool RunToolSubKey(CToolSubKeyDlg& dialog) override { return Answer(toolSubKey, dialog); }
+    bool RunSpriteSheet(CSpriteSheetDlg& dialog) override { return Answer(spriteSheet, dialog); }
 
     std::function<void(CImageResizeDlg&)> resize;
     std::function<void(CImageRotateDlg&)> rotate;
@@ -78,6 +80,7 @@ public:
     std::function<void(CLayerPropertyDlg&)> layerProperty;
     std::function<void(CAcceleratorDlg&)> accelerator;
     std::function<void(CToolSubKeyDlg&)> toolSubKey;
+    std::function<void(CSpriteSheetDlg&)> spriteSheet;
 
 private:
     template <class Dialog>

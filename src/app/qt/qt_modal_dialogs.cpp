@@ -10,6 +10,7 @@
 #include "app/qt/layer_property_form.h"
 #include "app/qt/new_document_form.h"
 #include "app/qt/palette_property_form.h"
+#include "app/qt/sprite_sheet_form.h"
 #include "bars/qt/tool_bar_customize_form.h"
 #include "bars/qt/version_form.h"
 #include "app/qt/tool_sub_key_form.h"
@@ -89,4 +90,7 @@ bool CQtModalDialogs::RunAccelerator(CAcceleratorDlg& dialog)
 bool CQtModalDialogs::RunToolSubKey(CToolSubKeyDlg& dialog)
 {
     return Run<CToolSubKeyForm>(dialog, m_parent);
+bool CQtModalDialogs::RunSpriteSheet(CSpriteSheetDlg& dialog)
+{
+    return Run<CSpriteSheetForm>(dialog, m_parent);
 }

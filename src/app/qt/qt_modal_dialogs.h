@@ -23,6 +23,7 @@ public:
     bool RunLayerProperty(CLayerPropertyDlg& dialog) override;
     bool RunAccelerator(CAcceleratorDlg& dialog) override;
     bool RunToolSubKey(CToolSubKeyDlg& dialog) override;
+    bool RunSpriteSheet(CSpriteSheetDlg& dialog) override;
 
 private:
     QWidget* m_parent;
