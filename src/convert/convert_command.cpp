@@ -1,11 +1,17 @@
 #include "convert/convert_command.h"
 
 #include <memory>
+#include <optional>
 #include <ostream>
 
+#include "convert/convert_options.h"
 #include "formats/document_export.h"
+#include "formats/palette_files/palette_file_document.h"
+#include "formats/palette_files/palette_file_io.h"
 #include "formats/serializer_image_gif.h"
 #include "formats/serializer_list.h"
+#include "formats/sprite_sheet/sprite_sheet_export.h"
+#include "formats/sprite_sheet/sprite_sheet_import.h"
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
 #include "platform/text.h"
@@ -21,7 +27,13 @@ constexpr char kUsage[] =
     "  stipplebox-convert IN OUT                    convert; formats by extension\n"
     "  stipplebox-convert IN --export-layers OUT    numbered files, named as the editor's export names them\n"
     "  stipplebox-convert IN --export-gif OUT.gif   the layer animation as an animated GIF\n"
-    "  stipplebox-convert --info IN                 size, layers (names, visibility, delays), palettes\n";
+    "  stipplebox-convert --info IN                 size, layers (names, visibility, delays), palettes\n"
+    "  stipplebox-convert IN --export-palette OUT.gpl|.pal|.act|.hex   the current palette as a palette file\n"
+    "  stipplebox-convert IN --import-palette FILE OUT                 FILE added as a new, current palette\n"
+    "  stipplebox-convert IN --export-sheet OUT.png [--columns N] [--padding P]\n"
+    "                                               the layers as one sprite sheet, with OUT.json\n"
+    "  stipplebox-convert SHEET.png --sheet-layers W H [--padding P] [--frames N] OUT\n"
+    "                                               a sprite sheet cut back into layers\n";
 
 constexpr char kHelp[] =
     "\n"
@@ -35,6 +47,16 @@ constexpr char kHelp[] =
     "--export-layers writes one file per layer, the backmost first: OUT\n"
     "pic.png gives pic_000.png, pic_001.png, ... --export-gif writes every\n"
     "layer as a frame shown for the layer's delay, repeated endlessly.\n"
+    "\n"
+    "Palette files are GIMP (.gpl), JASC (.pal), Adobe colour tables (.act) and\n"
+    "hex lists (.hex); a palette of more than 256 colours is refused. An .act\n"
+    "file's transparent entry is the document's background colour.\n"
+    "--export-sheet writes the layers in the animated GIF's order into one\n"
+    "palette PNG, in one row or in rows of N columns with P pixels between\n"
+    "frames, the background colour transparent; OUT.json beside it gives each\n"
+    "frame's rectangle, duration in milliseconds and layer name, and the\n"
+    "palette. --sheet-layers cuts such a sheet into layers of W x H, the first\n"
+    "frame backmost, all whole cells or the first N.\n"
     "\n"
     "An existing OUT is replaced only when the new file is complete. Errors are\n"
     "printed on standard error and end the program with status 1; a command\n"
@@ -60,21 +82,66 @@ public:
     int Convert(const std::filesystem::path& in, const std::filesystem::path& outPath)
     {
         auto data = Open(in);
-        CSerializerImage* writer = FindWriter(outPath);
-        if (data == nullptr || writer == nullptr) {
+        return data == nullptr ? kFailed : Save(*data, outPath);
+    }
+
+    int ExportPalette(const std::filesystem::path& in, const std::filesystem::path& outPath)
+    {
+        auto data = Open(in);
+        if (data == nullptr) {
             return kFailed;
         }
-        const std::vector<std::string> warnings = GetSaveWarnings(*data, writer->GetStoreFlags());
-        if (!warnings.empty()) {
-            m_err << "この形式では一部の情報を保存することができません。\n";
-            for (const std::string& warning : warnings) {
-                m_err << "・" << warning << "\n";
-            }
-        }
-        if (!WriteDocument(*writer, outPath, *data)) {
-            return Fail(ErrorOf(*writer, outPath));
+        std::string error;
+        if (!WritePaletteFile(outPath, MakePaletteFile(*data), &error)) {
+            return Fail(error + "\n\n" + outPath.string());
         }
         return kDone;
+    }
+
+    int ImportPalette(const std::filesystem::path& in, const std::filesystem::path& paletteFile,
+                      const std::filesystem::path& outPath)
+    {
+        auto data = Open(in);
+        if (data == nullptr) {
+            return kFailed;
+        }
+        SPaletteFile palette;
+        std::string error;
+        if (!ReadPaletteFile(paletteFile, &palette, &error)) {
+            return Fail(error + "\n\n" + paletteFile.string());
+        }
+        if (!AddPaletteFromFile(*data, palette, &error)) {
+            return Fail(error);
+        }
+        if (const std::optional<uint8_t> transparent = GetTransparentEntry(palette, 0)) {
+            data->SetBackgroundColor(*transparent);
+        }
+        return Save(*data, outPath);
+    }
+
+    int ExportSheet(const std::filesystem::path& in, const std::filesystem::path& outPath,
+                    const SSpriteSheetOptions& options)
+    {
+        auto data = Open(in);
+        if (data == nullptr) {
+            return kFailed;
+        }
+        std::string error;
+        if (!ExportSpriteSheet(*data, outPath, options, &error)) {
+            return Fail(error + "\n\n" + outPath.string());
+        }
+        return kDone;
+    }
+
+    int SheetLayers(const std::filesystem::path& in, const SSpriteSheetSlicing& slicing,
+                    const std::filesystem::path& outPath)
+    {
+        std::string error;
+        auto data = ImportSpriteSheet(in, slicing, &error);
+        if (data == nullptr) {
+            return Fail(error + "\n\n" + in.string());
+        }
+        return Save(*data, outPath);
     }
 
     int ExportLayers(const std::filesystem::path& in, const std::filesystem::path& outPath)
@@ -129,6 +196,27 @@ public:
     }
 
 private:
+    // Writes the document in the format of the path's extension, listing
+    // what the format cannot keep.
+    int Save(CStippleboxData& data, const std::filesystem::path& outPath)
+    {
+        CSerializerImage* writer = FindWriter(outPath);
+        if (writer == nullptr) {
+            return kFailed;
+        }
+        const std::vector<std::string> warnings = GetSaveWarnings(data, writer->GetStoreFlags());
+        if (!warnings.empty()) {
+            m_err << "この形式では一部の情報を保存することができません。\n";
+            for (const std::string& warning : warnings) {
+                m_err << "・" << warning << "\n";
+            }
+        }
+        if (!WriteDocument(*writer, outPath, data)) {
+            return Fail(ErrorOf(*writer, outPath));
+        }
+        return kDone;
+    }
+
     std::unique_ptr<CStippleboxData> Open(const std::filesystem::path& path)
     {
         auto* reader = dynamic_cast<CSerializerImage*>(m_serializers.Find(path, CSerializer::kCanRead));
@@ -164,6 +252,39 @@ private:
     std::ostream& m_err;
 };
 
+// The palette file and sprite sheet options; nothing when the arguments
+// are none of them.
+std::optional<int> RunExchangeOption(CConverter& converter, const std::vector<std::string>& arguments)
+{
+    const size_t count = arguments.size();
+    if (count == 3 && arguments[1] == "--export-palette") {
+        return converter.ExportPalette(arguments[0], arguments[2]);
+    }
+    if (count == 4 && arguments[1] == "--import-palette") {
+        return converter.ImportPalette(arguments[0], arguments[2], arguments[3]);
+    }
+    if (count >= 3 && arguments[1] == "--export-sheet") {
+        const auto options = ParseIntegerOptions(arguments, 3, count, {"--columns", "--padding"});
+        if (!options) {
+            return std::nullopt;
+        }
+        return converter.ExportSheet(arguments[0], arguments[2],
+                                     {ValueOrZero(*options, "--columns"), ValueOrZero(*options, "--padding")});
+    }
+    if (count >= 5 && arguments[1] == "--sheet-layers") {
+        const std::optional<int> width = ParseCount(arguments[2]);
+        const std::optional<int> height = ParseCount(arguments[3]);
+        const auto options = ParseIntegerOptions(arguments, 4, count - 1, {"--padding", "--frames"});
+        if (!width || !height || !options) {
+            return std::nullopt;
+        }
+        return converter.SheetLayers(
+            arguments[0], {{*width, *height}, ValueOrZero(*options, "--padding"), ValueOrZero(*options, "--frames")},
+            arguments[count - 1]);
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int RunConvert(const std::vector<std::string>& arguments, const CSerializerList& serializers, std::ostream& out,
@@ -186,6 +307,9 @@ int RunConvert(const std::vector<std::string>& arguments, const CSerializerList&
         }
         if (arguments.size() == 3 && arguments[1] == "--export-gif") {
             return converter.ExportGif(arguments[0], arguments[2]);
+        }
+        if (std::optional<int> status = RunExchangeOption(converter, arguments)) {
+            return *status;
         }
     } catch (const CException& exception) {
         err << exception.GetErrorMessage() << "\n";
