@@ -8,6 +8,7 @@
 
 #include "formats/serializer_image_png.h"
 #include "model/stipplebox_data.h"
+#include "support/direct_png.h"
 #include "support/pixel_art.h"
 
 namespace {
@@ -18,39 +19,11 @@ CStippleboxData& Picture()
     return *document;
 }
 
-void AppendToVector(png_structp png, png_bytep data, size_t length)
-{
-    auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + length);
-}
-
-// The file the serializer writes, made with libpng alone: 8-bit palette,
-// the whole palette, libpng's defaults.
+// The file the serializer writes, made with libpng alone.
 std::vector<uint8_t> WriteDirect(const CStippleboxData& data)
 {
-    std::vector<uint8_t> out;
-    out.reserve(1 << 20);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &out, AppendToVector, nullptr);
-    png_set_IHDR(png, info, data.GetWidth(), data.GetHeight(), 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_color palette[256];
-    for (int i = 0; i < 256; ++i) {
-        const SPaletteColor& color = data.GetCurrentPalette()->GetColor(i);
-        palette[i] = {color.red, color.green, color.blue};
-    }
-    png_set_PLTE(png, info, palette, 256);
-    std::vector<png_bytep> rows(data.GetHeight());
-    CStippleboxLayer& layer = *data.GetCurrentLayer();
-    for (int y = 0; y < data.GetHeight(); ++y) {
-        rows[y] = layer.GetPixels() + size_t(y) * data.GetWidth();
-    }
-    png_write_info(png, info);
-    png_write_image(png, rows.data());
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    return WritePngDirect(data.GetCurrentLayer()->GetPixels(), data.GetWidth(), data.GetHeight(),
+                          *data.GetCurrentPalette());
 }
 
 struct SInput {
