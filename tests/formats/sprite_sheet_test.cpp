@@ -144,6 +144,8 @@ TEST(SpriteSheet, SheetsThatDoNotHoldTheFramesAreRefused)
         EXPECT_EQ(ImportSpriteSheet(scratch / "row.png", test.slicing, &error), nullptr);
         EXPECT_EQ(error, test.reason);
     }
+    EXPECT_FALSE(ExportSpriteSheet(*data, scratch / "sheet.json", {}, &error));
+    EXPECT_EQ(error, "スプライトシートはPNGファイルに書き出します。");
     // A disk that fills up half-way leaves the sheet and the JSON of the
     // last export as they were.
     WriteFileBytes(scratch / "old.png", "old");

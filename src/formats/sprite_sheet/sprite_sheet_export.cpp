@@ -1,5 +1,7 @@
 #include "formats/sprite_sheet/sprite_sheet_export.h"
 
+#include <strings.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -131,6 +133,12 @@ bool WriteSpriteSheet(const CStippleboxData& data, const SSpriteSheetOptions& op
 bool ExportSpriteSheet(const CStippleboxData& data, const std::filesystem::path& sheetPath,
                        const SSpriteSheetOptions& options, std::string* error)
 {
+    // The JSON takes the sheet's name with its own extension; a sheet named
+    // otherwise could be the JSON's own path.
+    if (::strcasecmp(sheetPath.extension().c_str(), ".png") != 0) {
+        *error = "スプライトシートはPNGファイルに書き出します。";
+        return false;
+    }
     const std::filesystem::path jsonPath = GetSpriteSheetJsonPath(sheetPath);
     try {
         CFile sheet;

@@ -40,6 +40,6 @@ bool WriteSpriteSheet(const CStippleboxData& data, const SSpriteSheetOptions& op
                       const std::string& imageName, std::string* error);
 
 // Writes both files; existing ones are replaced only when both are complete.
-// False with the reason in *error.
+// The sheet's name must end in ".png". False with the reason in *error.
 bool ExportSpriteSheet(const CStippleboxData& data, const std::filesystem::path& sheetPath,
                        const SSpriteSheetOptions& options, std::string* error);

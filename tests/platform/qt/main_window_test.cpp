@@ -42,6 +42,7 @@ std::set<unsigned> AllCommandIDs()
             ids.insert(id);
         }
     }
+    ids.insert({34180, 34181});  // ピクセルパーフェクト, スプライトシートで書き出す...
     return ids;
 }
 
@@ -140,7 +141,8 @@ TEST_F(MainWindow, TheMenuBarHoldsEveryCommandOnceWithItsLabel)
         {kCmdFileNew, "新規作成..."},       {kCmdExportAnimatedGif, "レイヤアニメをアニメGIFで書き出す..."},
         {kCmdZoom1, "等倍"},                {kCmdZoom32, "x 32"},
         {kCmdDelayUnitLast, "1/1000 秒"},   {kCmdToolbarLast, "エディットツールバー"},
-        {kCmdScrollDown, "下へスクロール"}, {kCmdFillStyleLast, "垂直線"}};
+        {kCmdScrollDown, "下へスクロール"}, {kCmdFillStyleLast, "垂直線"},
+        {kCmdExportSpriteSheet, "スプライトシートで書き出す..."}, {kCmdPixelPerfect, "ピクセルパーフェクト"}};
     for (const auto& [id, label] : samples) {
         EXPECT_EQ(byId.at(id)->text().section('\t', 0, 0), QString::fromUtf8(label)) << id;
     }
