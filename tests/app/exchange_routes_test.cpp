@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "bars/command_ids.h"
-#include "formats/palette_files/palette_file_io.h"
 #include "model/stipplebox_data.h"
 #include "support/editor_fixture.h"
 
@@ -26,7 +25,9 @@ TEST_F(ExchangeRoutes, APaletteFileIsReadAsANewPaletteOrFromTheDrawingColourOn)
     files.QueueAnswer(kDusk);
     messages->QueueAnswer(MessageBoxAnswer::Yes);
     Command(kCmdPaletteImport);
-    EXPECT_EQ(files.GetRequests().back().filter, BuildPaletteOpenFilter());
+    EXPECT_EQ(files.GetRequests().back().filter,
+              "全てのパレット形式|*.gpl;*.pal;*.act;*.hex|GPL - GIMPパレット|*.gpl|PAL - JASCパレット|*.pal|"
+              "ACT - Adobeカラーテーブル|*.act|HEX - 16進カラーコード|*.hex||");
     EXPECT_EQ(LastBoxText(), "「Dusk 4」(4色) を新しいパレットとして読み込みますか？\n\n"
                              "「いいえ」を選ぶと、現在のパレットの9番の色から上書きします。");
     EXPECT_EQ(Document().GetPalettes()->GetSize(), 2);
