@@ -45,6 +45,8 @@ SMenuItem BuildPaletteWndMenu(const std::vector<std::string>& paletteNames)
         Item::Command("パレットの追加", kCmdPaletteAdd),
         Item::Command("パレットの削除", kCmdPaletteDelete),
         Item::Command("パレットのプロパティ...", kCmdPaletteProperty),
+        Item::Command("パレットの読み込み...", kCmdPaletteImport),
+        Item::Command("パレットの書き出し...", kCmdPaletteExport),
         Item::Separator(),
     };
     items.insert(items.end(), rest.begin(), rest.end());

@@ -115,7 +115,7 @@ TEST_F(PaletteWindow, ItsMenuChoosesToolsOptionsSpacesAndPalettes)
                                                 "ドラッグで色を挿入移動", "画像の見た目を維持", "RGB", "HSV", "HLS",
                                                 "グラデーション", "カラーマスクをクリア", "カラーマスクを反転",
                                                 "パレットの追加", "パレットの削除", "パレットのプロパティ...",
-                                                "Pal001", "ピン留め", "閉じる"}));
+                                                "パレットの読み込み...", "パレットの書き出し...", "Pal001", "ピン留め", "閉じる"}));
     EXPECT_EQ(update(kCmdPaletteDelete).GetEnabled(), false) << "the last palette stays";
     EXPECT_EQ(update(kCmdColorSpaceFirst).GetChecked(), true);
 
