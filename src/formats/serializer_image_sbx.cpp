@@ -73,13 +73,24 @@ uint32_t CSerializerImageSbx::GetStoreFlags() const
     return kStoresAllLayers | kStoresAllPalettes;
 }
 
+bool CSerializerImageSbx::ReadFrom(CFile& file, CStippleboxData* data, bool)
+{
+    ClearErrorText();
+    return ReadChecked(*data, [&](std::string& error) { return sbx::Load(*data, file, &error); });
+}
+
 bool CSerializerImageSbx::OnRead(const std::filesystem::path& path, CStippleboxData* data, bool)
+{
+    return ReadChecked(*data, [&](std::string& error) { return sbx::LoadFile(*data, path, &error); });
+}
+
+bool CSerializerImageSbx::ReadChecked(CStippleboxData& data, const std::function<bool(std::string& error)>& load)
 {
     // Reading sets the remembered delay layer by layer; a refused file must
     // not leave its delay behind for the next new layer.
     const int32_t rememberedDelay = CDelay::GetRememberedDelay();
     std::string error;
-    if (sbx::LoadFile(*data, path, &error) && CheckLoadedDocument(*data, error)) {
+    if (load(error) && CheckLoadedDocument(data, error)) {
         return true;
     }
     CDelay::SetRememberedDelay(rememberedDelay);

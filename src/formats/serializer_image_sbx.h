@@ -1,6 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "formats/serializer.h"
+
+class CFile;
 
 // The native format: keeps everything of a document (all layers and palettes
 // with their names, link IDs, delays, triples, colour-space IDs and masks).
@@ -10,8 +15,16 @@ public:
     bool GetFormat(int index, std::string& label, std::string& extension) const override;
     uint32_t GetStoreFlags() const override;
 
+    // Reads from an open file (a disk file or a memory block), as Read does;
+    // the flag is not used, as there is nothing to warn about.
+    bool ReadFrom(CFile& file, CStippleboxData* data, bool allowWarnings);
+
 protected:
     // A file that is not a whole, consistent document is refused.
     bool OnRead(const std::filesystem::path& path, CStippleboxData* data, bool allowWarnings) override;
     bool OnWrite(const std::filesystem::path& path, CStippleboxData* data) override;
+
+private:
+    // Runs the load step and checks what it read.
+    bool ReadChecked(CStippleboxData& data, const std::function<bool(std::string& error)>& load);
 };
