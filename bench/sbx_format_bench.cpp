@@ -209,4 +209,45 @@ void BM_LoadAgainstUncompress(benchmark::State& state)
 }
 BENCHMARK(BM_LoadAgainstUncompress)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3);
 
+// The largest plausible document, 256 layers of 1024 × 1024: opening it must
+// need little beyond the document it makes. The counters give the peak heap
+// while loading and what the loaded document holds, as multiples of its pixel
+// bytes, and the difference between the two. zlib's own state (some 40 KiB,
+// taken with malloc) is not counted.
+void BM_LoadLargestDocumentHeap(benchmark::State& state)
+{
+    constexpr int kLargestLayers = 256;
+    constexpr double kLargestPixelBytes = double(kSize) * kSize * kLargestLayers;
+    std::vector<uint8_t> file;
+    {
+        auto document = MakePixelArtDocument(kSize, kSize, kLargestLayers, 7);
+        CMemFile memory(65536);
+        if (!sbx::Save(*document, memory, nullptr)) {
+            state.SkipWithError("save failed");
+            return;
+        }
+        file = memory.Detach();
+    }
+    double peakMultiple = 0;
+    double documentMultiple = 0;
+    for (auto _ : state) {
+        CMemFile source(file);
+        const size_t before = g_heapBytes;
+        g_heapPeak = before;
+        auto document = std::make_unique<CStippleboxData>();
+        if (!sbx::Load(*document, source, nullptr)) {
+            state.SkipWithError("load failed");
+            return;
+        }
+        peakMultiple = std::max(peakMultiple, double(g_heapPeak - before) / kLargestPixelBytes);
+        documentMultiple = double(g_heapBytes - before) / kLargestPixelBytes;
+        document.reset();
+    }
+    state.counters["file_mib"] = double(file.size()) / (1 << 20);
+    state.counters["peak_heap_x_pixels"] = peakMultiple;
+    state.counters["document_x_pixels"] = documentMultiple;
+    state.counters["beyond_document_x_pixels"] = peakMultiple - documentMultiple;
+}
+BENCHMARK(BM_LoadLargestDocumentHeap)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace

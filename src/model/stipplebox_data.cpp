@@ -1,6 +1,8 @@
 #include "model/stipplebox_data.h"
 
+#include "formats/serializer.h"
 #include "formats/stipplebox_chunk_file.h"
+#include "platform/exceptions.h"
 
 namespace {
 
@@ -68,10 +70,16 @@ void CStippleboxData::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier,
     case kChunkHeight:
         m_height = static_cast<int32_t>(ReadDwordPayload(file, length));
         break;
-    case kChunkLayers:
+    case kChunkLayers: {
+        // The layers are checked against the canvas as they are read.
+        std::string error;
+        if (!CSerializerImage::CheckCanvasSize(m_width, m_height, &error)) {
+            throw CDataFormatException(error);
+        }
         m_layers = std::make_unique<CStippleboxLayerPtrArray>();
-        m_layers->ReadChunks(file, length);
+        m_layers->ReadLayers(file, length, m_width, m_height);
         break;
+    }
     case kChunkPalettes:
         m_palettes = std::make_unique<CStippleboxPalettePtrArray>();
         m_palettes->ReadChunks(file, length);

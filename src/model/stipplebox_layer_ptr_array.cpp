@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "formats/stipplebox_chunk_file.h"
+#include "platform/exceptions.h"
+
 CStippleboxLayer* CStippleboxLayerPtrArray::NewLayer(int index, int width, int height)
 {
     auto layer = std::make_unique<CStippleboxLayer>();
@@ -29,4 +32,30 @@ int32_t CStippleboxLayerPtrArray::GetUnusedLinkID() const
         }
     }
     return candidate;
+}
+
+void CStippleboxLayerPtrArray::ReadLayers(CStippleboxChunkFile& file, uint32_t length, int canvasWidth,
+                                          int canvasHeight)
+{
+    m_canvasWidth = canvasWidth;
+    m_canvasHeight = canvasHeight;
+    ReadChunks(file, length);
+}
+
+void CStippleboxLayerPtrArray::BeginElement(uint32_t length)
+{
+    const uint64_t pixelChunk = CStippleboxChunkFile::kHeaderSize + uint64_t(m_canvasWidth) * uint64_t(m_canvasHeight);
+    if (length < pixelChunk) {
+        throw CDataFormatException("レイヤの画素データがありません。");
+    }
+}
+
+void CStippleboxLayerPtrArray::EndElement(const CStippleboxLayer& layer)
+{
+    if (layer.GetPixelCount() == 0) {
+        throw CDataFormatException("レイヤの画素データがありません。");
+    }
+    if (layer.GetWidth() != m_canvasWidth || layer.GetHeight() != m_canvasHeight) {
+        throw CDataFormatException("レイヤの大きさがキャンバスと一致しません。");
+    }
 }

@@ -77,8 +77,10 @@ public:
             m_nameCounter = static_cast<int>(ReadDwordPayload(file, length));
             break;
         case kChunkElement: {
+            BeginElement(length);
             auto element = std::make_unique<T>();
             element->ReadChunks(file, length);
+            EndElement(*element);
             m_elements.push_back(std::move(element));
             break;
         }
@@ -86,6 +88,13 @@ public:
             break;
         }
     }
+
+protected:
+    // Checks on reading, so that a file cannot make the reader hold more than
+    // its bytes: before an element is made from a chunk of the length, and
+    // after it was read. Both throw CDataFormatException to refuse the file.
+    virtual void BeginElement(uint32_t /*length*/) {}
+    virtual void EndElement(const T& /*element*/) {}
 
 private:
     enum : uint16_t { kChunkCurrentIndex = 1001, kChunkNameCounter = 1002, kChunkElement = 2001 };

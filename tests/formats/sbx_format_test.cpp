@@ -25,7 +25,7 @@ Bytes Layer(uint32_t width, uint32_t height, const Bytes& pixels)
     return Concat({Chunk(1001, Dword(width)), Chunk(1002, Dword(height)), Chunk(1003, pixels)});
 }
 
-Bytes Array(uint32_t currentIndex, std::initializer_list<Bytes> elements)
+Bytes Array(uint32_t currentIndex, const std::vector<Bytes>& elements)
 {
     Bytes array = Chunk(1001, Dword(currentIndex));
     for (const Bytes& element : elements) {
@@ -141,6 +141,9 @@ TEST_F(SbxFormat, DamagedAndInconsistentFilesAreRefusedWithTheirReason)
     const Bytes layers = Array(0, {Layer(3, 2, pixels)});
     const Bytes palettes = Array(0, {Palette()});
     const Bytes size32 = Concat({Chunk(1001, Dword(3)), Chunk(1002, Dword(2))});
+    std::vector<Bytes> palettesAndAFaultyOne(CStippleboxPalettePtrArray::kMaxPalettes, Palette());
+    palettesAndAFaultyOne.push_back(Chunk(1000, Dword(255)));
+    const Bytes elevenPalettes = Array(0, palettesAndAFaultyOne);
     const struct {
         const char* what;
         Bytes file;
@@ -186,6 +189,18 @@ TEST_F(SbxFormat, DamagedAndInconsistentFilesAreRefusedWithTheirReason)
          "カレントパレットの番号が異常です。"},
         {"short width", MakeSbxFile(Concat({Chunk(1001, {3, 0, 0}), Chunk(1002, Dword(2)), Chunk(1003, layers)})),
          "データの長さが異常です。"},
+        // Refused where they stand, before anything after them is made: the
+        // faults that follow would give other messages.
+        {"layers before the canvas size", MakeSbxFile(Concat({Chunk(1003, layers), size32, Chunk(1004, palettes)})),
+         "キャンバスサイズが異常です。"},
+        {"a layer chunk too short for the canvas's pixels",
+         MakeSbxFile(Document(3, 2, Array(0, {Chunk(1001, {3, 0, 0})}), palettes)),
+         "レイヤの画素データがありません。"},
+        {"a layer that ends without pixels",
+         MakeSbxFile(Document(3, 2, Array(0, {Concat({size32, Chunk(3000, pixels)}), Layer(65536, 65536, pixels)}),
+                              palettes)),
+         "レイヤの画素データがありません。"},
+        {"an eleventh palette", MakeSbxFile(Document(3, 2, layers, elevenPalettes)), "パレットが多すぎます。"},
     };
     ASSERT_NE(Read(good), nullptr);
     ASSERT_NE(Read(MakeSbxFile(Document(3, 2, layers, palettes))), nullptr) << "what the cases spoil is sound";
