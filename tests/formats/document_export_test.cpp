@@ -2,7 +2,6 @@
 
 #include "formats/document_export.h"
 #include "formats/serializer_image_bmp.h"
-#include "formats/serializer_image_dpx.h"
 #include "model/layer_merge.h"
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
@@ -80,26 +79,17 @@ TEST(DocumentExport, WarningsNameWhatTheFormatLoses)
               "・カレントパレットのみ保存されます\n\n保存を続行しますか？");
 }
 
-TEST(DocumentExport, OneLayerFormatsGetTheMergedPictureAndTheLayersComeBack)
+// The merged picture that one-layer formats get is checked in the format
+// round-trip test, which also needs the layers back after each save.
+TEST(DocumentExport, TheLayersComeBackWhenTheWriteThrows)
 {
     auto data = MakeStack();
     CStippleboxLayer* front = data->GetLayers()->GetAt(0);
     CRecordingFormat format;
-    ASSERT_TRUE(WriteDocument(format, "x.img", *data));
-    EXPECT_EQ(format.written.back(), (std::vector<uint8_t>{2, 3, 1}));
-    EXPECT_EQ(data->GetLayers()->GetSize(), 3);
-    EXPECT_EQ(data->GetLayers()->GetAt(0), front);
-
     format.raise = true;
     EXPECT_THROW(WriteDocument(format, "x.img", *data), CFileException);
-    EXPECT_EQ(data->GetLayers()->GetSize(), 3) << "a failed write puts the layers back too";
-
-    CScratchDirectory folder;
-    CSerializerImageDpx dpx;
-    ASSERT_TRUE(WriteDocument(dpx, folder / "keep.dpx", *data));
-    CStippleboxData back;
-    ASSERT_TRUE(dpx.Read(folder / "keep.dpx", &back, false));
-    EXPECT_EQ(back.GetLayers()->GetSize(), 3) << "a layered format is written as it is";
+    EXPECT_EQ(data->GetLayers()->GetSize(), 3);
+    EXPECT_EQ(data->GetLayers()->GetAt(0), front);
 }
 
 TEST(DocumentExport, NumberedFilesAreNamedFromThePathBackmostFirst)

@@ -77,15 +77,6 @@ std::vector<uint8_t> WriteChunkStream(CStippleboxChunkSerializer& object)
     return memory.Detach();
 }
 
-void ReadChunkStream(CStippleboxChunkSerializer& object, std::vector<uint8_t> stream)
-{
-    CMemFile memory(stream);
-    CStippleboxChunkFile file;
-    file.Attach(&memory, false);
-    object.ReadChunks(file, stream.size());
-    file.Detach();
-}
-
 void ExpectSameStoredContent(const CStippleboxData& expected, const CStippleboxData& actual)
 {
     ASSERT_EQ(expected.GetWidth(), actual.GetWidth());

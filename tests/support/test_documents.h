@@ -21,8 +21,5 @@ std::unique_ptr<CStippleboxData> MakeTwoByOneExample();
 // The object's chunk stream, written into memory.
 std::vector<uint8_t> WriteChunkStream(CStippleboxChunkSerializer& object);
 
-// Reads a chunk stream into the object.
-void ReadChunkStream(CStippleboxChunkSerializer& object, std::vector<uint8_t> stream);
-
 // Compares every stored field of two documents with gtest expectations.
 void ExpectSameStoredContent(const CStippleboxData& expected, const CStippleboxData& actual);
