@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <span>
 
 #include "model/stipplebox_data.h"
@@ -54,27 +55,36 @@ inline void ExpectCompleteDocument(const CStippleboxData& document)
     }
 }
 
-// Reads the bytes with a format's reader as the editor would open a file. A
-// refusal is a clean outcome when it says why: a false result with an error
-// text or a message box, or a framework exception. A crash, a sanitizer
-// report, another exception, a silent refusal or an incomplete document is a
-// finding.
+// Reads the bytes with a format's reader as the editor would open a file and
+// returns the document it accepts. A refusal is a clean outcome when it says
+// why: a false result with an error text or a message box, or a framework
+// exception. A crash, a sanitizer report, another exception, a silent
+// refusal or an incomplete document is a finding.
 template <class TSerializer>
-int FuzzRead(const uint8_t* data, size_t size)
+std::unique_ptr<CStippleboxData> FuzzReadDocument(std::span<const uint8_t> bytes)
 {
     CHeadlessMessageBox& boxes = FuzzMessageBox();
     boxes.ClearRecords();
     // The memory file only reads the block.
-    CMemFile file(std::span<uint8_t>(const_cast<uint8_t*>(data), size));
+    CMemFile file(std::span<uint8_t>(const_cast<uint8_t*>(bytes.data()), bytes.size()));
     TSerializer serializer;
-    CStippleboxData document;
+    auto document = std::make_unique<CStippleboxData>();
     try {
-        if (serializer.ReadFrom(file, &document, false)) {
-            ExpectCompleteDocument(document);
-        } else if (serializer.GetErrorText().empty() && boxes.GetRecords().empty()) {
+        if (serializer.ReadFrom(file, document.get(), false)) {
+            ExpectCompleteDocument(*document);
+            return document;
+        }
+        if (serializer.GetErrorText().empty() && boxes.GetRecords().empty()) {
             FuzzFinding("refused without a message");
         }
     } catch (const CException&) {
     }
+    return nullptr;
+}
+
+template <class TSerializer>
+int FuzzRead(const uint8_t* data, size_t size)
+{
+    FuzzReadDocument<TSerializer>({data, size});
     return 0;
 }
