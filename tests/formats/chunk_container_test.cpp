@@ -115,25 +115,6 @@ TEST(ChunkReading, ReadersSeeEveryChunkAndNothingBeyondTheirParentOrTheStream)
                  CDataFormatException);
 }
 
-TEST(FileUtility, ExactReadsThatComeUpShortRaiseEndOfFile)
-{
-    Bytes bytes = {0x01, 0x02, 0x03};
-    CMemFile memory(bytes);
-    CStippleboxFileUtility file;
-    file.Attach(&memory, false);
-    EXPECT_EQ(file.ReadWord(), 0x0201);
-    try {
-        file.ReadDword();
-        FAIL() << "a short exact read must throw";
-    } catch (const CFileException& error) {
-        EXPECT_EQ(error.GetCause(), CFileException::Cause::EndOfFile);
-    }
-    uint8_t buffer[4];
-    file.SeekTo(1);
-    EXPECT_EQ(file.Read(buffer, 4, false), 2u);
-    file.Detach();
-}
-
 TEST(FileUtility, StringsWithAHugeCountFailBeforeAllocating)
 {
     Bytes bytes = {0xFF, 0xFF, 0xFF, 0x7F, 0x41, 0x00};
