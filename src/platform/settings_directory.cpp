@@ -26,11 +26,10 @@ std::optional<std::string> GetEnvironment(const char* name)
 
 std::filesystem::path ChooseSettingsDirectory(const SSettingsLocationInputs& inputs)
 {
+    // Only a folder someone made on purpose marks a portable copy: a program
+    // started from its build folder must not scatter settings there.
     const std::filesystem::path besideExecutable = inputs.executableDirectory / "IniFiles";
-    std::error_code error;
-    if (std::filesystem::exists(besideExecutable, error)
-            ? IsWritableDirectory(besideExecutable)
-            : IsWritableDirectory(inputs.executableDirectory)) {
+    if (IsWritableDirectory(besideExecutable)) {
         return besideExecutable;
     }
     std::filesystem::path configHome;

@@ -5,7 +5,7 @@
 #include <string>
 
 // Where the program keeps its settings files: "IniFiles" beside the executable
-// when that place is writable (a portable install), otherwise
+// when that folder already exists and is writable (a portable copy), otherwise
 // $XDG_CONFIG_HOME/stipplebox/IniFiles, or ~/.config/stipplebox/IniFiles when
 // XDG_CONFIG_HOME is unset or empty.
 struct SSettingsLocationInputs {

@@ -32,14 +32,17 @@ TEST(CodePage, NamesTravelAsShiftJisWithUnmappableCharactersReplaced)
     EXPECT_EQ(sb::CodePageToUtf16("a\x83"), u"a\uFFFD");
 }
 
-TEST(SettingsDirectory, PrefersAWritableFolderBesideTheExecutable)
+TEST(SettingsDirectory, AnIniFilesFolderBesideTheExecutableMarksAPortableCopy)
 {
     CScratchDirectory base;
     fs::create_directories(base / "bin");
     SSettingsLocationInputs inputs{base / "bin", std::string("/xdg"), std::string("/home/u")};
+    EXPECT_EQ(ChooseSettingsDirectory(inputs), fs::path("/xdg/stipplebox/IniFiles"))
+        << "a writable program folder alone is no portable copy";
+    fs::create_directories(base / "bin" / "IniFiles");
     EXPECT_EQ(ChooseSettingsDirectory(inputs), base / "bin" / "IniFiles");
 
-    inputs.executableDirectory = base / "gone";  // no such folder: nothing can be made there
+    inputs.executableDirectory = base / "gone";
     EXPECT_EQ(ChooseSettingsDirectory(inputs), fs::path("/xdg/stipplebox/IniFiles"));
     inputs.xdgConfigHome = std::string();
     EXPECT_EQ(ChooseSettingsDirectory(inputs), fs::path("/home/u/.config/stipplebox/IniFiles"));
