@@ -9,6 +9,7 @@
 #include "formats/palette_files/palette_file_document.h"
 #include "formats/palette_files/palette_file_io.h"
 #include "formats/serializer_image_gif.h"
+#include "formats/serializer_image_gif_layers.h"
 #include "formats/serializer_list.h"
 #include "formats/sprite_sheet/sprite_sheet_export.h"
 #include "formats/sprite_sheet/sprite_sheet_import.h"
@@ -27,6 +28,7 @@ constexpr char kUsage[] =
     "  stipplebox-convert IN OUT                    convert; formats by extension\n"
     "  stipplebox-convert IN --export-layers OUT    numbered files, named as the editor's export names them\n"
     "  stipplebox-convert IN --export-gif OUT.gif   the layer animation as an animated GIF\n"
+    "  stipplebox-convert --gif-layers IN.gif OUT   every frame of an animated GIF as a layer\n"
     "  stipplebox-convert --info IN                 size, layers (names, visibility, delays), palettes\n"
     "  stipplebox-convert IN --export-palette OUT.gpl|.pal|.act|.hex   the current palette as a palette file\n"
     "  stipplebox-convert IN --import-palette FILE OUT                 FILE added as a new, current palette\n"
@@ -47,6 +49,9 @@ constexpr char kHelp[] =
     "--export-layers writes one file per layer, the backmost first: OUT\n"
     "pic.png gives pic_000.png, pic_001.png, ... --export-gif writes every\n"
     "layer as a frame shown for the layer's delay, repeated endlessly.\n"
+    "--gif-layers reads every frame as a viewer shows it (disposal methods\n"
+    "applied) into a layer of its own, the first frame backmost, with its\n"
+    "delay; OUT is normally an .sbx file, which keeps the layers.\n"
     "\n"
     "Palette files are GIMP (.gpl), JASC (.pal), Adobe colour tables (.act) and\n"
     "hex lists (.hex); a palette of more than 256 colours is refused. An .act\n"
@@ -82,6 +87,13 @@ public:
     int Convert(const std::filesystem::path& in, const std::filesystem::path& outPath)
     {
         auto data = Open(in);
+        return data == nullptr ? kFailed : Save(*data, outPath);
+    }
+
+    int ConvertGifLayers(const std::filesystem::path& in, const std::filesystem::path& outPath)
+    {
+        CSerializerImageGifLayers reader;
+        auto data = Read(reader, in);
         return data == nullptr ? kFailed : Save(*data, outPath);
     }
 
@@ -224,9 +236,14 @@ private:
             Fail("画像形式を判別出来ませんでした。\n読み込みを中止します。\n\n" + path.string());
             return nullptr;
         }
+        return Read(*reader, path);
+    }
+
+    std::unique_ptr<CStippleboxData> Read(CSerializerImage& reader, const std::filesystem::path& path)
+    {
         auto data = std::make_unique<CStippleboxData>();
-        if (!reader->Read(path, data.get(), true)) {
-            Fail(ErrorOf(*reader, path));
+        if (!reader.Read(path, data.get(), true)) {
+            Fail(ErrorOf(reader, path));
             return nullptr;
         }
         return data;
@@ -307,6 +324,9 @@ int RunConvert(const std::vector<std::string>& arguments, const CSerializerList&
         }
         if (arguments.size() == 3 && arguments[1] == "--export-gif") {
             return converter.ExportGif(arguments[0], arguments[2]);
+        }
+        if (arguments.size() == 3 && arguments[0] == "--gif-layers") {
+            return converter.ConvertGifLayers(arguments[1], arguments[2]);
         }
         if (std::optional<int> status = RunExchangeOption(converter, arguments)) {
             return *status;

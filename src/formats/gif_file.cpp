@@ -114,9 +114,10 @@ std::vector<uint8_t> ReorderInterlacedRows(std::span<const uint8_t> rows, int wi
 // One pass over a file: the blocks in order until the trailer.
 class CGifReader {
 public:
-    CGifReader(std::span<const uint8_t> bytes, CGifInfo& info, size_t decodedFrameLimit, bool allowWarnings)
+    CGifReader(std::span<const uint8_t> bytes, CGifInfo& info, size_t decodedFrameLimit,
+               const CGifFile::FrameHandler& frameHandler, bool allowWarnings)
         : m_reader(bytes, kTruncatedText), m_info(info), m_decodedFrameLimit(decodedFrameLimit),
-          m_allowWarnings(allowWarnings)
+          m_frameHandler(frameHandler), m_allowWarnings(allowWarnings)
     {
     }
 
@@ -212,6 +213,9 @@ private:
             pixels = ReorderInterlacedRows(pixels, frame.GetWidth(), frame.GetHeight(), true);
         }
         frame.SetPixels(std::move(pixels));
+        if (m_frameHandler) {
+            m_frameHandler(frame);
+        }
     }
 
     void ReadExtension()
@@ -296,6 +300,7 @@ private:
     CByteReader m_reader;
     CGifInfo& m_info;
     size_t m_decodedFrameLimit;
+    const CGifFile::FrameHandler& m_frameHandler;
     bool m_allowWarnings;
     CGifImageInfo* m_pendingFrame = nullptr;
     bool m_plainTextNoticed = false;
@@ -309,7 +314,7 @@ bool CGifFile::Read(std::span<const uint8_t> bytes, CGifInfo& info, bool allowWa
 {
     m_errorText.clear();
     try {
-        CGifReader(bytes, info, m_decodedFrameLimit, allowWarnings).Read();
+        CGifReader(bytes, info, m_decodedFrameLimit, m_frameHandler, allowWarnings).Read();
         return true;
     } catch (const CDataFormatException& exception) {
         m_errorText = exception.GetErrorMessage();

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <span>
 #include <string>
@@ -17,6 +18,11 @@ public:
     // checked for their layout and keep no pixels (the editor opens the first
     // frame only). All frames by default.
     void SetDecodedFrameLimit(size_t count) { m_decodedFrameLimit = count; }
+    // Hands each frame over as soon as its pixels are decoded, its graphic
+    // control already read; the handler may take the pixels, so that a long
+    // animation is never held decoded whole.
+    using FrameHandler = std::function<void(CGifImageInfo& frame)>;
+    void SetFrameHandler(FrameHandler handler) { m_frameHandler = std::move(handler); }
 
     // Parses a whole file. With allowWarnings, skipped blocks are announced in
     // message boxes, each kind once.
@@ -32,5 +38,6 @@ public:
 
 private:
     size_t m_decodedFrameLimit = std::numeric_limits<size_t>::max();
+    FrameHandler m_frameHandler;
     std::string m_errorText;
 };

@@ -34,6 +34,9 @@ public:
     // Writes into an open file without committing it; the caller commits.
     bool WriteTo(CFile& file, CStippleboxData* data);
 
+    // Every byte from the file's current position to its end.
+    static std::vector<uint8_t> ReadWholeFile(CFile& file);
+
 protected:
     explicit CSerializerImageFile(SDescription description);
 
@@ -42,9 +45,6 @@ protected:
 
     virtual bool OnReadFile(CFile& file, CStippleboxData* data, bool allowWarnings) = 0;
     virtual bool OnWriteFile(CFile& file, CStippleboxData* data) = 0;
-
-    // Every byte from the file's current position to its end.
-    static std::vector<uint8_t> ReadWholeFile(CFile& file);
 
     // Opens the path for writing, runs the writer on it and commits the file
     // when the writer returns true.

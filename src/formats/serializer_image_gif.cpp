@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "formats/gif_file.h"
+#include "formats/gif_frame_compositor.h"
 #include "formats/gif_info.h"
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
@@ -30,21 +31,12 @@ void InitFrame(CGifImageInfo& frame, const CStippleboxLayer& layer)
     frame.ReferToPixels({layer.GetPixels(), size_t(layer.GetWidth()) * size_t(layer.GetHeight())});
 }
 
-// Copies the frame onto the canvas at its place; what lies outside the canvas
-// is cut off.
-void PlaceFrame(const CGifImageInfo& frame, CStippleboxLayer& layer)
+// The logical screen is the canvas only when the editor can hold it and the
+// whole first frame lies on it; otherwise the first frame alone is the picture.
+bool ScreenHoldsFrame(const CGifInfo& info, const CGifImageInfo& frame)
 {
-    const int left = std::max(frame.left, 0);
-    const int right = std::min(frame.right, layer.GetWidth());
-    if (left >= right) {
-        return;
-    }
-    const std::span<const uint8_t> pixels = frame.GetPixels();
-    const int frameWidth = frame.GetWidth();
-    for (int y = std::max(frame.top, 0); y < std::min(frame.bottom, layer.GetHeight()); ++y) {
-        const uint8_t* source = pixels.data() + size_t(y - frame.top) * frameWidth + (left - frame.left);
-        std::memcpy(layer.GetPixels() + size_t(y) * layer.GetWidth() + left, source, right - left);
-    }
+    return CSerializerImage::CheckCanvasSize(info.width, info.height, nullptr) && frame.left >= 0 && frame.top >= 0 &&
+           frame.right <= info.width && frame.bottom <= info.height;
 }
 
 }  // namespace
@@ -90,11 +82,12 @@ bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool al
     }
 
     const CGifImageInfo& frame = *info.frames.front();
-    data->Create(info.width, info.height);
+    const bool onScreen = ScreenHoldsFrame(info, frame);
+    data->Create(onScreen ? info.width : frame.GetWidth(), onScreen ? info.height : frame.GetHeight());
     data->SetBackgroundColor(info.backgroundIndex);
     CStippleboxLayer& layer = *data->GetCurrentLayer();
     layer.Fill(info.backgroundIndex);
-    PlaceFrame(frame, layer);
+    PlaceGifFrame(frame, layer, onScreen ? CPoint{frame.left, frame.top} : CPoint{0, 0}, {});
 
     const std::vector<RGBQUAD>& table =
         !frame.localColorTable.empty() ? frame.localColorTable : info.globalColorTable;
@@ -108,11 +101,9 @@ bool CSerializerImageGif::OnReadFile(CFile& file, CStippleboxData* data, bool al
 
 bool CSerializerImageGif::CheckSizes(const CGifInfo& info)
 {
-    // The screen becomes the canvas; the first frame lies on it.
     const CGifImageInfo& frame = *info.frames.front();
     std::string error;
-    if (!CheckCanvasSize(info.width, info.height, &error) ||
-        !CheckCanvasSize(frame.GetWidth(), frame.GetHeight(), &error)) {
+    if (!ScreenHoldsFrame(info, frame) && !CheckCanvasSize(frame.GetWidth(), frame.GetHeight(), &error)) {
         SetErrorText(error);
         return false;
     }

@@ -24,7 +24,8 @@ protected:
     bool OnWriteFile(CFile& file, CStippleboxData* data) override;
 
 private:
-    // Both the screen and the first frame must fit the canvas limits.
+    // The canvas is the screen, or the first frame where the screen cannot
+    // hold it; either must fit the canvas limits.
     bool CheckSizes(const CGifInfo& info);
     // The file made of the info into the file; exceptions become the error text.
     bool WriteInfo(CFile& file, CGifInfo& info);

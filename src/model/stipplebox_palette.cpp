@@ -122,11 +122,14 @@ void CStippleboxPalette::SwapEntries(int index, CStippleboxPalette& other, int o
     std::swap(m_displayPixels[index], other.m_displayPixels[otherIndex]);
 }
 
-int CStippleboxPalette::FindNearest(const SPaletteColor& color) const
+int CStippleboxPalette::FindNearest(const SPaletteColor& color, int excludedIndex) const
 {
     int best = 0;
     int bestDistance = -1;
     for (int i = 0; i < m_count; ++i) {
+        if (i == excludedIndex) {
+            continue;
+        }
         const int db = m_colors[i].blue - color.blue;
         const int dg = m_colors[i].green - color.green;
         const int dr = m_colors[i].red - color.red;

@@ -86,8 +86,8 @@ public:
     void ScatterMarked(const CStippleboxPalette& source, const uint8_t* flags);
     void SwapEntries(int index, CStippleboxPalette& other, int otherIndex);
     // The entry nearest to the colour (Euclidean over the three bytes); the
-    // lower index wins a tie.
-    int FindNearest(const SPaletteColor& color) const;
+    // lower index wins a tie. The excluded index (a transparent one) never wins.
+    int FindNearest(const SPaletteColor& color, int excludedIndex = -1) const;
 
     int GetDataSize() const { return m_count * kBytesPerEntry; }
 

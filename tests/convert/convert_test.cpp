@@ -106,6 +106,18 @@ TEST_F(Convert, ExportsNumberedLayersAndTheAnimation)
     ASSERT_TRUE(CGifFile().Read(AsBytes(ReadFileBytes(Path("anim.gif"))), info, false));
     ASSERT_EQ(info.frames.size(), 3u);
     EXPECT_EQ(info.frames[2]->delay, 4);
+
+    // Read back frame by frame, the animation gives the layers again.
+    ASSERT_EQ(RunTool({"--gif-layers", Path("anim.gif"), Path("back.sbx")}).status, 0);
+    CStippleboxData original;
+    CStippleboxData back;
+    ASSERT_TRUE(CSerializerImageSbx().Read(in, &original, false));
+    ASSERT_TRUE(CSerializerImageSbx().Read(Path("back.sbx"), &back, false));
+    ASSERT_EQ(back.GetLayers()->GetSize(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(GetRows(*(*back.GetLayers())[i]), GetRows(*(*original.GetLayers())[i])) << i;
+        EXPECT_EQ((*back.GetLayers())[i]->GetDelay().GetDelay(CDelay::kHundredthsUnit), info.frames[2 - i]->delay);
+    }
 }
 
 TEST_F(Convert, InfoDescribesTheDocument)
