@@ -100,7 +100,8 @@ std::filesystem::path CSerializerList::GetOpenPath() const
     SFileDialogRequest request;
     request.kind = SFileDialogRequest::Kind::Open;
     request.filter = BuildOpenFilter();
-    return GetFileDialog().Run(request).value_or(std::filesystem::path());
+    const std::optional<SFileDialogChoice> choice = GetFileDialog().Run(request);
+    return choice ? choice->path : std::filesystem::path();
 }
 
 std::filesystem::path CSerializerList::GetSavePath(const std::filesystem::path& defaultPath) const
@@ -111,5 +112,17 @@ std::filesystem::path CSerializerList::GetSavePath(const std::filesystem::path& 
     request.selectedFilter = FindSaveFilterIndex(defaultPath);
     const std::string& text = defaultPath.native();
     request.initialFileName = text.substr(0, text.size() - ExtensionOf(defaultPath).size());
-    return GetFileDialog().Run(request).value_or(std::filesystem::path());
+    const std::optional<SFileDialogChoice> choice = GetFileDialog().Run(request);
+    if (!choice) {
+        return {};
+    }
+    // A name typed without any extension gets the chosen format's, as the
+    // file dialogs of the desktop give it.
+    std::filesystem::path path = choice->path;
+    const std::vector<SFormat> formats = FormatsWith(CSerializer::kCanWrite);
+    if (path.filename().native().find('.') == std::string::npos && choice->filter >= 1 &&
+        choice->filter <= int(formats.size())) {
+        path += formats[choice->filter - 1].extension;
+    }
+    return path;
 }

@@ -34,7 +34,8 @@ public:
     // The chosen path, or an empty one when the user cancelled.
     std::filesystem::path GetOpenPath() const;
     // The save dialog preselects the default path's format and offers the
-    // default path without its extension as the file name.
+    // default path without its extension as the file name. A chosen name
+    // without an extension gets that of the format chosen in the dialog.
     std::filesystem::path GetSavePath(const std::filesystem::path& defaultPath) const;
 
     // The text from the last '.' of the whole path to its end, or empty.

@@ -4,7 +4,7 @@ namespace {
 
 class CCancellingFileDialog final : public IFileDialog {
 public:
-    std::optional<std::filesystem::path> Run(const SFileDialogRequest&) override { return std::nullopt; }
+    std::optional<SFileDialogChoice> Run(const SFileDialogRequest&) override { return std::nullopt; }
 };
 
 CCancellingFileDialog g_cancellingFileDialog;

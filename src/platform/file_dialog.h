@@ -15,11 +15,18 @@ struct SFileDialogRequest {
     std::string initialFileName;  // save dialogs only
 };
 
+// What the user chose: the path as picked or typed, and the filter entry
+// shown when the dialog closed.
+struct SFileDialogChoice {
+    std::filesystem::path path;
+    int filter = 1;
+};
+
 class IFileDialog {
 public:
     virtual ~IFileDialog() = default;
-    // The chosen path, or nothing when the user cancelled.
-    virtual std::optional<std::filesystem::path> Run(const SFileDialogRequest& request) = 0;
+    // The choice, or nothing when the user cancelled.
+    virtual std::optional<SFileDialogChoice> Run(const SFileDialogRequest& request) = 0;
 };
 
 // The program-wide file dialog. Until one is installed every dialog is

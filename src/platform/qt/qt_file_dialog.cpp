@@ -1,6 +1,7 @@
 #include "platform/qt/qt_file_dialog.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 QStringList CQtFileDialog::ToNameFilters(const std::string& filter)
 {
@@ -16,7 +17,7 @@ QStringList CQtFileDialog::ToNameFilters(const std::string& filter)
     return nameFilters;
 }
 
-std::optional<std::filesystem::path> CQtFileDialog::Run(const SFileDialogRequest& request)
+std::optional<SFileDialogChoice> CQtFileDialog::Run(const SFileDialogRequest& request)
 {
     const bool save = request.kind == SFileDialogRequest::Kind::Save;
     QFileDialog dialog(m_parent);
@@ -27,11 +28,22 @@ std::optional<std::filesystem::path> CQtFileDialog::Run(const SFileDialogRequest
     if (request.selectedFilter >= 1 && request.selectedFilter <= nameFilters.size()) {
         dialog.selectNameFilter(nameFilters[request.selectedFilter - 1]);
     }
+    if (save) {
+        // The dialog adds the extension itself, so that it asks before
+        // replacing the file that will really be written.
+        const auto useSuffixOf = [&dialog](const QString& nameFilter) {
+            const QRegularExpressionMatch match = QRegularExpression(R"(\*\.(\w+))").match(nameFilter);
+            dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : QString());
+        };
+        useSuffixOf(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useSuffixOf);
+    }
     if (save && !request.initialFileName.empty()) {
         dialog.selectFile(QString::fromStdString(request.initialFileName));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return std::filesystem::path(dialog.selectedFiles().constFirst().toStdString());
+    return SFileDialogChoice{std::filesystem::path(dialog.selectedFiles().constFirst().toStdString()),
+                             int(nameFilters.indexOf(dialog.selectedNameFilter())) + 1};
 }

@@ -12,7 +12,7 @@ class CQtFileDialog final : public IFileDialog {
 public:
     explicit CQtFileDialog(QWidget* parent = nullptr) : m_parent(parent) {}
 
-    std::optional<std::filesystem::path> Run(const SFileDialogRequest& request) override;
+    std::optional<SFileDialogChoice> Run(const SFileDialogRequest& request) override;
 
     static QStringList ToNameFilters(const std::string& filter);
 
