@@ -59,6 +59,7 @@ bool CCommandManager::Execute(std::unique_ptr<CCommand> command, bool report)
     m_totalSize += m_undoList.back()->GetSize(true);
     DeleteRedoList();
     ++m_changeCount;
+    ++m_editGeneration;
     TrimToBudget();
     return true;
 }
@@ -91,6 +92,7 @@ bool CCommandManager::MoveNewest(CommandList& from, CommandList& to, std::string
     m_totalSize += command->GetSize(true);  // undo and redo change what a command holds
     to.push_back(std::move(command));
     m_changeCount += changeDelta;
+    ++m_editGeneration;
     return true;
 }
 

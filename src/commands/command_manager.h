@@ -39,6 +39,12 @@ public:
     int GetChangeCount() const { return m_changeCount; }
     bool IsModified() const { return m_changeCount != 0; }
     void ResetChangeCount() { m_changeCount = 0; }
+    // For a document that differs from its file from the start (one restored
+    // after a crash): no undo reaches a saved state.
+    void MarkChangedSinceSave() { m_changeCount = 1; }
+    // Counts every execute, undo and redo; never goes back, so that two
+    // different states of the document never share a number.
+    uint64_t GetEditGeneration() const { return m_editGeneration; }
 
     // The bytes held by every command of both lists.
     int64_t GetTotalSize() const { return m_totalSize; }
@@ -59,4 +65,5 @@ private:
     CommandList m_redoList;  // most recently undone last
     int64_t m_totalSize = 0;
     int32_t m_changeCount = 0;
+    uint64_t m_editGeneration = 0;
 };

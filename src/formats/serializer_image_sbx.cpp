@@ -4,11 +4,6 @@
 #include "model/delay.h"
 #include "model/stipplebox_data.h"
 
-namespace {
-
-// The document invariant that the rest of the program relies on: both arrays
-// hold elements, the canvas size is in range, every layer has the canvas size
-// and pixels, every palette its entries, and the current indices point inside.
 bool CheckLoadedDocument(const CStippleboxData& document, std::string& error)
 {
     const auto fail = [&](const char* message) {
@@ -50,8 +45,6 @@ bool CheckLoadedDocument(const CStippleboxData& document, std::string& error)
     }
     return true;
 }
-
-}  // namespace
 
 uint32_t CSerializerImageSbx::GetFlags() const
 {

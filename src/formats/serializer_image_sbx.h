@@ -6,6 +6,11 @@
 #include "formats/serializer.h"
 
 class CFile;
+// The document invariant that the rest of the program relies on: both arrays
+// hold elements, the canvas size is in range, every layer has the canvas size
+// and pixels, every palette its entries, and the current indices point inside.
+// False with the reason in error for a document read that breaks it.
+bool CheckLoadedDocument(const CStippleboxData& document, std::string& error);
 
 // The native format: keeps everything of a document (all layers and palettes
 // with their names, link IDs, delays, triples, colour-space IDs and masks).
