@@ -14,6 +14,7 @@
 #include "bars/qt/qt_status_bar.h"
 #include "platform/qt/qt_animation_timer.h"
 #include "platform/qt/qt_file_dialog.h"
+#include "platform/qt/qt_file_drop.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_box.h"
 #include "platform/qt/qt_startup_report.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName("stipplebox");
     QApplication::setApplicationDisplayName(CStippleboxApp::kAppName);
+    QGuiApplication::setDesktopFileName("stipplebox");
     // The toolkit's own texts (dialog buttons, file dialogs) in Japanese too.
     QTranslator toolkitTexts;
     if (toolkitTexts.load(QLocale(QLocale::Japanese), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -58,12 +60,15 @@ int main(int argc, char* argv[])
     CQtBarsHost bars(window, dialog, dialog.GetMenuManager(), dialog.GetIconManager(), statusBar);
     dialog.SetBarsHost(&bars);
     ReportFirstPaintWhenAsked(window.GetCanvasHost());
+    CQtFileDrop fileDrop(window, [&dialog](std::vector<std::filesystem::path> files) { dialog.OnDropFiles(files); });
     window.show();
-    // A file given on the command line opens as Open would open it.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) {
-        dialog.OpenFile(QFile::encodeName(arguments[1]).toStdString());
+    // Files given on the command line (or by a file manager) open as Open
+    // would open them.
+    std::vector<std::filesystem::path> files;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        files.emplace_back(QFile::encodeName(argument).toStdString());
     }
+    dialog.OnStartup(files);
     const int result = QApplication::exec();
     SetMessageBox(nullptr);
     SetTextPainter(nullptr);

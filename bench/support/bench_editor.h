@@ -50,6 +50,8 @@ private:
         CSize GetScreenSize() const override { return {1280, 800}; }
         void TrackPopupMenu(const SMenuItem&, CPoint, bool) override {}
         std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect&) override;
+        void SetTimer(int, int) override {}
+        void KillTimer(int) override {}
     };
     // Keeps the capture; presenting and timers cost nothing.
     class CNoScreenHost final : public IWindowHost {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "app/document_recovery.h"
 #include "app/grid_profile.h"
 #include "app/new_document.h"
-#include "app/stipplebox_app.h"
 #include "app/tool_factory.h"
 #include "app/tool_profile.h"
 #include "bars/command_ids.h"
@@ -58,7 +58,7 @@ CStippleboxDlg::~CStippleboxDlg()
 void CStippleboxDlg::OnInitDialog(IDialogHost& host)
 {
     m_host = &host;
-    m_host->SetWindowText(CStippleboxApp::kAppName);
+    m_recovery = std::make_unique<CDocumentRecovery>(m_settingsDirectory / "Recovery");
     LoadKeys();
     m_imageEditWnd.SetGrid(LoadImageGrid(m_settingsDirectory / "Grid.ini"));
     LoadToolOptions(m_settingsDirectory / "Tool.ini", m_toolOptions);
@@ -83,12 +83,14 @@ void CStippleboxDlg::InstallDocument(std::unique_ptr<CStippleboxData> document, 
     RedrawColorObjects(true);
     RefreshToolBars();
     m_toolWindows.OnDocumentInstalled();
+    OnDocumentStateChanged();
 }
 
 bool CStippleboxDlg::OnCommand(unsigned id)
 {
     const bool routed = m_commandMap.Execute(id);
     RefreshToolBars();
+    OnDocumentStateChanged();
     return routed;
 }
 
@@ -167,6 +169,7 @@ bool CStippleboxDlg::ExecuteCommand(std::unique_ptr<CCommand> command)
 {
     const bool executed = m_commandManager->Execute(std::move(command), true);
     RefreshToolBars();
+    OnDocumentStateChanged();
     return executed;
 }
 

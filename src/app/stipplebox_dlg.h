@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/accelerator.h"
 #include "app/command_map.h"
@@ -24,6 +26,8 @@
 #include "views/image_view_listener.h"
 #include "views/zoom_manager.h"
 
+class CClaimedSnapshot;
+class CDocumentRecovery;
 class CImageEditTool;
 class CPaletteWnd;
 class CBarObjectWnd;
@@ -70,6 +74,14 @@ public:
     void InstallDocument(std::unique_ptr<CStippleboxData> document, std::filesystem::path path);
     // Reads the file into a new document; the open one stays on failure.
     void OpenFile(const std::filesystem::path& path);
+
+    // Once the window shows: offers what editors that ended without cleaning
+    // up left to restore, then opens the files named on the command line.
+    void OnStartup(const std::vector<std::filesystem::path>& files);
+    // Files dropped on the window open once the open document may go.
+    void OnDropFiles(const std::vector<std::filesystem::path>& files);
+    void OnTimer(int id) override;
+    CDocumentRecovery* GetRecovery() const { return m_recovery.get(); }
 
     bool ExecuteCommand(std::unique_ptr<CCommand> command) override;
     void OnLayersChanged(bool layerList) override;
@@ -144,6 +156,17 @@ private:
     void OnExportLayers();
     void OnExportAnimatedGif();
     void OnFileExit();
+    void OnOpenGifLayers();
+    // The first file opens; the user hears which others stay closed.
+    void OpenFiles(const std::vector<std::filesystem::path>& files);
+
+    // The window title and the recovery snapshot follow every change of the
+    // document, its path or its saved state.
+    void OnDocumentStateChanged();
+    void UpdateRecoverySnapshot();
+    void OfferRecovery();
+    // True when the user restored the snapshot.
+    bool OfferSnapshot(CClaimedSnapshot& snapshot);
     void OnPaletteProperty();
     bool HasSelection() const;
 
@@ -209,6 +232,8 @@ private:
     CAccelerator m_accelerator;
     CToolSubKey m_toolSubKey;
     bool m_fitToWindow = false;
+    std::unique_ptr<CDocumentRecovery> m_recovery;
+    std::string m_windowTitle;
     SPaletteWndSettings m_paletteWndSettings;
     // Last, so that the window goes while all it refers to is still there.
     CToolWindowSlot m_paletteWindow;

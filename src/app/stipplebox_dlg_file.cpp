@@ -8,6 +8,7 @@
 
 #include "app/new_document_dlg.h"
 #include "app/stipplebox_dlg.h"
+#include "app/window_title.h"
 #include "bars/command_ids.h"
 #include "formats/document_export.h"
 #include "formats/serializer_image_gif.h"
@@ -45,6 +46,7 @@ void CStippleboxDlg::AddFileCommands()
 {
     m_commandMap.Add(kCmdFileNew, [this](unsigned) { OnFileNew(); });
     m_commandMap.Add(kCmdFileOpen, [this](unsigned) { OnFileOpen(); });
+    m_commandMap.Add(kCmdOpenGifLayers, [this](unsigned) { OnOpenGifLayers(); });
     m_commandMap.Add(kCmdFileSave, [this](unsigned) { SaveDocument(); });
     m_commandMap.Add(kCmdFileSaveAs, [this](unsigned) { OnFileSaveAs(); });
     m_commandMap.Add(kCmdExportLayers, [this](unsigned) { OnExportLayers(); });
@@ -57,14 +59,8 @@ bool CStippleboxDlg::AskSave()
     if (!m_commandManager->IsModified()) {
         return true;
     }
-    const std::string path = m_documentPath.string();
-    const size_t separator = path.find_last_of("\\/:");
-    std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
-    if (name.empty()) {
-        name = "新しい画像";
-    }
-    switch (ShowMessageBox(name + " への変更を保存しますか？", MessageBoxButtons::YesNoCancel,
-                           MessageBoxIcon::Question)) {
+    switch (ShowMessageBox(GetDocumentDisplayName(m_documentPath) + " への変更を保存しますか？",
+                           MessageBoxButtons::YesNoCancel, MessageBoxIcon::Question)) {
     case MessageBoxAnswer::Yes:
         return SaveDocument();
     case MessageBoxAnswer::No:

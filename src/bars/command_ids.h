@@ -12,6 +12,7 @@ enum ECommandID : unsigned {
     kCmdExportAnimatedGif = 33068,
     kCmdExportSpriteSheet = 34181,
     kCmdExit = 32775,
+    kCmdOpenGifLayers = 34160,  // every frame of an animated GIF as a layer
 
     kCmdUndo = 57643,
     kCmdRedo = 57644,

@@ -85,6 +85,7 @@ std::vector<Item> BuildMainMenu()
 {
     return {
         Item::Submenu("ファイル", {Item::Command("新規作成...", kCmdFileNew), Item::Command("開く...", kCmdFileOpen),
+                                   Item::Command("アニメGIFをレイヤとして開く...", kCmdOpenGifLayers),
                                    Item::Command("上書き保存", kCmdFileSave),
                                    Item::Command("名前を付けて保存...", kCmdFileSaveAs), Item::Separator(),
                                    Item::Command("レイヤを連番で書き出す...", kCmdExportLayers),

@@ -6,6 +6,7 @@
 #include "formats/serializer.h"
 
 class CFile;
+
 // The document invariant that the rest of the program relies on: both arrays
 // hold elements, the canvas size is in range, every layer has the canvas size
 // and pixels, every palette its entries, and the current indices point inside.

@@ -26,6 +26,8 @@ public:
     virtual bool PreTranslateKeyMessage(const SKeyMessage&) { return false; }
     // The keys that send the command, as menus show them beside it.
     virtual std::string GetKeyText(unsigned) const { return {}; }
+    // A timer set through the host has elapsed; it keeps running until killed.
+    virtual void OnTimer(int id) = 0;
 };
 
 // What the main dialog needs from the window that carries it.
@@ -50,4 +52,8 @@ public:
     virtual std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) = 0;
     // False while the window takes no input (a modal dialog is open).
     virtual bool IsWindowEnabled() const { return true; }
+    // Timers deliver OnTimer(id) to the command target on the user-interface
+    // thread; setting a running timer again restarts it.
+    virtual void SetTimer(int id, int milliseconds) = 0;
+    virtual void KillTimer(int id) = 0;
 };

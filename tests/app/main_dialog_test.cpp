@@ -11,7 +11,7 @@ using MainDialog = CMainDialogTest;
 
 TEST_F(MainDialog, StartsUntitledAndAsksBeforeDiscardingOnlyAChangedDocument)
 {
-    EXPECT_EQ(host.title, "Stipple Box 2");
+    EXPECT_EQ(host.title, "新しい画像 - Stipple Box 2");
     EXPECT_EQ(dialog.GetDocument()->GetCanvasSize(), (CSize{64, 64}));
     EXPECT_EQ(dialog.GetImageEditWnd().GetDocument(), dialog.GetDocument());
     EXPECT_EQ(dialog.GetImageEditWnd().GetTool()->GetCommandID(), kCmdToolScroll);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -107,6 +108,8 @@ public:
     {
         return std::make_unique<CHeadlessToolWindow>(window, place);
     }
+    void SetTimer(int id, int milliseconds) override { timers[id] = milliseconds; }
+    void KillTimer(int id) override { timers.erase(id); }
 
     struct SPopup {
         std::string label;
@@ -117,6 +120,7 @@ public:
     int ended = 0;
     CRect source;
     std::vector<SPopup> popups;
+    std::map<int, int> timers;  // running timers and their periods
 };
 
 // A change the undo history counts.

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimerEvent>
 
 #include "platform/qt/qt_canvas_frame.h"
 #include "platform/qt/qt_command_menu.h"
@@ -90,6 +91,31 @@ void CQtMainWindow::TrackPopupMenu(const SMenuItem& menu, CPoint point, bool abo
 std::unique_ptr<IToolWindowHost> CQtMainWindow::CreateToolWindow(CFrameworkWnd& window, const CRect& place)
 {
     return std::make_unique<CQtToolWindow>(window, *this, place);
+}
+
+void CQtMainWindow::SetTimer(int id, int milliseconds)
+{
+    KillTimer(id);
+    m_timerIds[id] = startTimer(milliseconds);
+}
+
+void CQtMainWindow::KillTimer(int id)
+{
+    if (const auto found = m_timerIds.find(id); found != m_timerIds.end()) {
+        killTimer(found->second);
+        m_timerIds.erase(found);
+    }
+}
+
+void CQtMainWindow::timerEvent(QTimerEvent* event)
+{
+    for (const auto& [id, qtId] : m_timerIds) {
+        if (qtId == event->timerId()) {
+            m_target.OnTimer(id);
+            return;
+        }
+    }
+    QMainWindow::timerEvent(event);
 }
 
 void CQtMainWindow::closeEvent(QCloseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <map>
 
 #include "platform/dialog_host.h"
 
@@ -26,6 +27,8 @@ public:
     void TrackPopupMenu(const SMenuItem& menu, CPoint point, bool above) override;
     bool IsWindowEnabled() const override;
     std::unique_ptr<IToolWindowHost> CreateToolWindow(CFrameworkWnd& window, const CRect& place) override;
+    void SetTimer(int id, int milliseconds) override;
+    void KillTimer(int id) override;
 
     CQtCanvasFrame& GetCanvasFrame() const { return *m_canvasFrame; }
     CQtWindowHost& GetCanvasHost() const { return *m_canvasHost; }
@@ -37,6 +40,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     ICommandTarget& m_target;
@@ -44,4 +48,5 @@ private:
     CQtWindowHost* m_canvasHost;
     bool m_ending = false;
     const QWidget* m_commandSource = nullptr;
+    std::map<int, int> m_timerIds;  // the target's timer IDs to the toolkit's
 };

@@ -1,0 +1,89 @@
+// The main dialog as a desktop program: files handed over at start or
+// dropped, names typed without an extension, the window title and the
+// animated GIF opened as layers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "bars/command_ids.h"
+#include "formats/serializer_image_gif.h"
+#include "formats/serializer_image_sbx.h"
+#include "model/stipplebox_data.h"
+#include "support/main_dialog_fixture.h"
+#include "support/test_documents.h"
+
+namespace fs = std::filesystem;
+
+using Desktop = CMainDialogTest;
+
+TEST_F(Desktop, TheFirstFileHandedOverOpensAndTheUserHearsOfTheOthers)
+{
+    auto document = MakeRichDocument(5, 4, 2, 1, 8);
+    ASSERT_TRUE(CSerializerImageSbx().Write(settings / "a.sbx", document.get()));
+    dialog.OnStartup({settings / "a.sbx", settings / "b.png", settings / "c.gif"});
+    EXPECT_EQ(dialog.GetDocumentPath(), settings / "a.sbx");
+    EXPECT_EQ(host.title, "a.sbx - Stipple Box 2");
+    EXPECT_EQ(LastBoxText(), "一度に開ける画像は一つだけです。\n次のファイルは開きませんでした。\n\n" +
+                                 (settings / "b.png").string() + "\n" + (settings / "c.gif").string());
+}
+
+TEST_F(Desktop, DroppedFilesOpenOnlyOnceTheOpenDocumentMayGo)
+{
+    auto document = MakeRichDocument(5, 4, 1, 1, 9);
+    ASSERT_TRUE(CSerializerImageSbx().Write(settings / "a.sbx", document.get()));
+    WriteFileBytes(settings / "notes.txt", "shopping list");
+    dialog.ExecuteCommand(std::make_unique<CChange>());
+    const CStippleboxData* changed = dialog.GetDocument();
+
+    messages->QueueAnswer(MessageBoxAnswer::Cancel);
+    dialog.OnDropFiles({settings / "a.sbx"});
+    EXPECT_EQ(dialog.GetDocument(), changed);
+    messages->QueueAnswer(MessageBoxAnswer::No);
+    dialog.OnDropFiles({settings / "notes.txt"});
+    EXPECT_EQ(LastBoxText(), "画像形式を判別出来ませんでした。\n読み込みを中止します。\n\n" +
+                                 (settings / "notes.txt").string());
+    EXPECT_EQ(dialog.GetDocument(), changed) << "not a picture: the open document stays";
+    messages->QueueAnswer(MessageBoxAnswer::No);
+    dialog.OnDropFiles({settings / "a.sbx"});
+    EXPECT_EQ(dialog.GetDocumentPath(), settings / "a.sbx");
+    EXPECT_EQ(dialog.GetDocument()->GetCanvasSize(), (CSize{5, 4}));
+}
+
+TEST_F(Desktop, ANameTypedWithoutAnExtensionGetsTheChosenFormats)
+{
+    files.QueueAnswer(settings / "robot");  // the native format, preselected
+    dialog.OnCommand(kCmdFileSaveAs);
+    EXPECT_EQ(dialog.GetDocumentPath(), settings / "robot.sbx");
+    EXPECT_TRUE(fs::exists(settings / "robot.sbx"));
+    EXPECT_EQ(host.title, "robot.sbx - Stipple Box 2");
+
+    files.QueueAnswer(settings / "walk");
+    dialog.OnCommand(kCmdExportAnimatedGif);
+    EXPECT_TRUE(fs::exists(settings / "walk.gif"));
+    files.QueueAnswer(settings / "frame", 2);  // the second writable format, PNG
+    dialog.OnCommand(kCmdExportLayers);
+    EXPECT_TRUE(fs::exists(settings / "frame_000.png"));
+    files.QueueAnswer(settings / "v1.2" / "plan.bmp");
+    fs::create_directories(settings / "v1.2");
+    dialog.OnCommand(kCmdFileSaveAs);
+    EXPECT_EQ(dialog.GetDocumentPath(), settings / "v1.2" / "plan.bmp") << "a typed extension stays";
+}
+
+TEST_F(Desktop, AnAnimatedGifOpensAsLayersUntitled)
+{
+    auto document = MakeRichDocument(6, 4, 3, 1, 10);
+    ASSERT_TRUE(CSerializerImageGif().WriteAnimation(settings / "walk.gif", document.get()));
+    files.QueueAnswer(settings / "walk.gif");
+    dialog.OnCommand(kCmdOpenGifLayers);
+    ASSERT_EQ(files.GetRequests().back().filter, "全ての画像形式|*.gif|GIF - Graphics Interchange Format|*.gif||");
+    const CStippleboxLayerPtrArray& layers = *dialog.GetDocument()->GetLayers();
+    ASSERT_EQ(layers.GetSize(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const CStippleboxLayer& expected = *(*document->GetLayers())[i];
+        EXPECT_TRUE(std::equal(expected.GetPixels(), expected.GetPixels() + expected.GetPixelCount(),
+                               layers[i]->GetPixels()))
+            << "layer " << i;
+    }
+    EXPECT_TRUE(dialog.GetDocumentPath().empty());
+    EXPECT_EQ(host.title, "新しい画像 - Stipple Box 2");
+}
