@@ -9,8 +9,10 @@ editor="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev qt6-base-dev qt6-
 # fixtures; nettle hashes the corpus pictures; clang builds the fuzz targets;
 # the editor's smoke test photographs it under Xvfb (ImageMagick) and ends it
 # through its menu (xdotool); the benchmarks are compiled with the tests so that
-# they keep building.
-tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool giflib-tools pngcheck nettle-dev clang libclang-rt-dev libbenchmark-dev libgif-dev"
+# they keep building. gifsicle makes and decodes animations for the GIF import;
+# the installation test checks the installed files with the desktop's own
+# tools (desktop-file-utils, libxml2-utils, shared-mime-info, groff).
+tests="$editor libgtest-dev libgmock-dev xvfb xauth imagemagick xdotool giflib-tools pngcheck nettle-dev clang libclang-rt-dev libbenchmark-dev libgif-dev gifsicle desktop-file-utils libxml2-utils shared-mime-info groff-base"
 # giflib is the reference the GIF benchmarks measure against.
 bench="cmake ninja-build g++ pkg-config zlib1g-dev libpng-dev libbenchmark-dev libgif-dev imagemagick"
 
