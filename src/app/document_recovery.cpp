@@ -30,6 +30,11 @@ std::optional<CDocumentRecovery::Clock::duration> CDocumentRecovery::Update(cons
             m_writer->Remove();
             m_snapshotGeneration.reset();
         }
+        // Memory for the first snapshot of a large document is made ready
+        // before the first change asks for it.
+        if (const size_t size = recovery::MeasureCapture(state.document, state.path); size >= kPreparedSize) {
+            m_writer->Prepare(size);
+        }
         return std::nullopt;
     }
     if (m_snapshotGeneration == state.generation) {
@@ -44,7 +49,7 @@ std::optional<CDocumentRecovery::Clock::duration> CDocumentRecovery::Update(cons
         return kInterval - (now - *m_lastSnapshot);
     }
     try {
-        m_writer->Write(recovery::Capture(state.document, state.path));
+        m_writer->Write(recovery::Capture(state.document, state.path, m_writer->TakeMemory()));
     } catch (const CException&) {
         return std::nullopt;  // no room for the copy: the next change tries again
     } catch (const std::bad_alloc&) {

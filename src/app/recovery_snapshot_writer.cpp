@@ -1,7 +1,9 @@
 #include "app/recovery_snapshot_writer.h"
 
+#include <new>
 #include <string>
 #include <system_error>
+#include <utility>
 
 CRecoverySnapshotWriter::CRecoverySnapshotWriter(std::filesystem::path target) : m_target(std::move(target)) {}
 
@@ -33,34 +35,76 @@ void CRecoverySnapshotWriter::Flush()
     m_changed.wait(lock, [this] { return !m_waiting && !m_busy; });
 }
 
+void CRecoverySnapshotWriter::Prepare(size_t size)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_memory.capacity >= size || m_preparedSize >= size) {
+            return;
+        }
+        m_preparedSize = size;
+        StartThread();
+    }
+    m_changed.notify_all();
+}
+
+recovery::SSnapshotMemory CRecoverySnapshotWriter::TakeMemory()
+{
+    const std::lock_guard lock(m_mutex);
+    return std::move(m_memory);
+}
+
 void CRecoverySnapshotWriter::Ask(SRequest request)
 {
     {
         const std::lock_guard lock(m_mutex);
         m_waiting = std::move(request);
-        if (!m_thread.joinable()) {
-            m_thread = std::thread(&CRecoverySnapshotWriter::Run, this);
-        }
+        StartThread();
     }
     m_changed.notify_all();
+}
+
+void CRecoverySnapshotWriter::StartThread()
+{
+    if (!m_thread.joinable()) {
+        m_thread = std::thread(&CRecoverySnapshotWriter::Run, this);
+    }
 }
 
 void CRecoverySnapshotWriter::Run()
 {
     std::unique_lock lock(m_mutex);
     for (;;) {
-        m_changed.wait(lock, [this] { return m_waiting || m_stopping; });
-        if (!m_waiting) {
+        m_changed.wait(lock, [this] { return m_waiting || m_preparedSize != 0 || m_stopping; });
+        if (m_waiting) {
+            SRequest request = std::move(*m_waiting);
+            m_waiting.reset();
+            m_busy = true;
+            lock.unlock();
+            CarryOut(request);
+            lock.lock();
+            m_busy = false;
+            if (request.snapshot) {
+                m_memory = std::move(request.snapshot->memory);
+            }
+            m_changed.notify_all();
+        } else if (m_preparedSize != 0 && !m_stopping) {
+            const size_t size = std::exchange(m_preparedSize, 0);
+            lock.unlock();
+            recovery::SSnapshotMemory memory;
+            try {
+                // Zeroed, so that the system hands out every page now, here.
+                memory = {std::unique_ptr<uint8_t[]>(new uint8_t[size]()), size};
+            } catch (const std::bad_alloc&) {
+                // The capture will ask for the memory itself.
+            }
+            lock.lock();
+            if (m_memory.capacity < size) {
+                m_memory = std::move(memory);
+            }
+        } else {
             return;
         }
-        const SRequest request = std::move(*m_waiting);
-        m_waiting.reset();
-        m_busy = true;
-        lock.unlock();
-        CarryOut(request);
-        lock.lock();
-        m_busy = false;
-        m_changed.notify_all();
     }
 }
 

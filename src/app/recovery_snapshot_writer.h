@@ -12,6 +12,10 @@
 // compressing a large document never holds up drawing. Only the newest
 // request counts: one still waiting is replaced by a newer snapshot or by a
 // removal, and requests are carried out in the order they were made.
+//
+// The memory of a written snapshot is kept for the next capture, and the
+// thread makes memory ready ahead of the first one, so that taking a
+// snapshot costs the drawing thread a copy into memory already in use.
 class CRecoverySnapshotWriter {
 public:
     explicit CRecoverySnapshotWriter(std::filesystem::path target);
@@ -22,6 +26,11 @@ public:
 
     void Write(recovery::SCapturedSnapshot snapshot);
     void Remove();
+    // Makes memory for a capture of the size ready, when there is none as
+    // large, while nothing else is asked for.
+    void Prepare(size_t size);
+    // The memory ready for the next capture; none while the thread uses it.
+    recovery::SSnapshotMemory TakeMemory();
     // Returns once every request made so far is carried out.
     void Flush();
 
@@ -33,6 +42,7 @@ private:
     };
 
     void Ask(SRequest request);
+    void StartThread();
     void Run();
     void CarryOut(const SRequest& request) const;
 
@@ -40,6 +50,8 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::optional<SRequest> m_waiting;
+    size_t m_preparedSize = 0;  // asked for and not yet made ready
+    recovery::SSnapshotMemory m_memory;
     bool m_busy = false;
     bool m_stopping = false;
     std::thread m_thread;  // started by the first request

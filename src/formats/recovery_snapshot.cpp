@@ -100,7 +100,7 @@ class CCapturedStream final : public CStippleboxChunkSerializer {
 public:
     explicit CCapturedStream(const SCapturedSnapshot& snapshot) : m_snapshot(snapshot) {}
 
-    void WriteChunks(CStippleboxChunkFile& file) override { file.Write(m_snapshot.chunks.get(), m_snapshot.size); }
+    void WriteChunks(CStippleboxChunkFile& file) override { file.Write(m_snapshot.memory.bytes.get(), m_snapshot.size); }
     std::u16string GetName() const override { return m_snapshot.name; }
 
 private:
@@ -128,19 +128,26 @@ private:
 
 }  // namespace
 
-SCapturedSnapshot Capture(CStippleboxData& document, const std::filesystem::path& documentPath)
+size_t MeasureCapture(CStippleboxData& document, const std::filesystem::path& documentPath)
 {
     CSnapshotWriter writer(document, documentPath);
-    SCapturedSnapshot snapshot;
-    snapshot.name = document.GetName();
-    snapshot.size = static_cast<size_t>(CStippleboxChunkFile::MeasureChunks(writer));
-    // Left uninitialised: every byte is written once, straight from the
-    // layers, which keeps the pause of the drawing thread to one copy.
-    snapshot.chunks.reset(new uint8_t[snapshot.size]);
-    CMemFile memory(std::span<uint8_t>(snapshot.chunks.get(), snapshot.size));
+    return static_cast<size_t>(CStippleboxChunkFile::MeasureChunks(writer));
+}
+
+SCapturedSnapshot Capture(CStippleboxData& document, const std::filesystem::path& documentPath,
+                          SSnapshotMemory memory)
+{
+    CSnapshotWriter writer(document, documentPath);
+    SCapturedSnapshot snapshot{document.GetName(), std::move(memory),
+                               static_cast<size_t>(CStippleboxChunkFile::MeasureChunks(writer))};
+    if (snapshot.memory.capacity < snapshot.size) {
+        // Left uninitialised: every byte is written once, straight from the layers.
+        snapshot.memory = {std::unique_ptr<uint8_t[]>(new uint8_t[snapshot.size]), snapshot.size};
+    }
+    CMemFile stream(std::span<uint8_t>(snapshot.memory.bytes.get(), snapshot.size));
     CStippleboxChunkFile chunks;
     chunks.SetForwardOnly(true);
-    chunks.Attach(&memory, false);
+    chunks.Attach(&stream, false);
     writer.WriteChunks(chunks);
     return snapshot;
 }

@@ -23,14 +23,26 @@ namespace recovery {
 // newer program.
 constexpr uint32_t kSnapshotVersion = 1;
 
-struct SCapturedSnapshot {
-    std::u16string name;  // the identifier at the start of the file
-    std::unique_ptr<uint8_t[]> chunks;
-    size_t size = 0;
+// Memory for a captured stream, handed from one snapshot to the next:
+// writing into memory in use costs the copy only, while fresh memory costs
+// the system far more to hand out than the copy itself.
+struct SSnapshotMemory {
+    std::unique_ptr<uint8_t[]> bytes;
+    size_t capacity = 0;
 };
 
-// The document's chunk stream behind the record, copied out of the document.
-SCapturedSnapshot Capture(CStippleboxData& document, const std::filesystem::path& documentPath);
+struct SCapturedSnapshot {
+    std::u16string name;  // the identifier at the start of the file
+    SSnapshotMemory memory;
+    size_t size = 0;  // of the stream, at the start of the memory
+};
+
+// The bytes Capture needs for the document.
+size_t MeasureCapture(CStippleboxData& document, const std::filesystem::path& documentPath);
+// The document's chunk stream behind the record, copied out of the document
+// into the memory given when it is large enough, else into new memory.
+SCapturedSnapshot Capture(CStippleboxData& document, const std::filesystem::path& documentPath,
+                          SSnapshotMemory memory = {});
 
 // Writes the captured stream as a native file through a temporary file that
 // replaces the target only when complete. False with the reason in error.

@@ -32,7 +32,7 @@ TEST(RecoverySnapshot, RefusesWhatItCannotTrustWithAReason)
     auto document = MakeRichDocument(4, 4, 2, 1, 17);
     recovery::SCapturedSnapshot newer = recovery::Capture(*document, {});
     // The record's version dword follows the record's and its own chunk header.
-    newer.chunks[12] = recovery::kSnapshotVersion + 1;
+    newer.memory.bytes[12] = recovery::kSnapshotVersion + 1;
     std::string error;
     ASSERT_TRUE(recovery::Write(newer, folder / "newer.sbx", error));
     ASSERT_TRUE(CSerializerImageSbx().Write(folder / "plain.sbx", document.get()));
