@@ -26,8 +26,9 @@ public:
     virtual bool PreTranslateKeyMessage(const SKeyMessage&) { return false; }
     // The keys that send the command, as menus show them beside it.
     virtual std::string GetKeyText(unsigned) const { return {}; }
-    // A timer set through the host has elapsed; it keeps running until killed.
-    virtual void OnTimer(int id) = 0;
+    // A timer set through the host has elapsed; it keeps running until
+    // killed. Targets that set no timers need not answer.
+    virtual void OnTimer(int) {}
 };
 
 // What the main dialog needs from the window that carries it.

@@ -121,6 +121,13 @@ TEST_F(MainDialogRecovery, ARestoredDocumentIsUnsavedAndSavesBackToItsPath)
     EXPECT_EQ(host.title, "cat.sbx * - Stipple Box 2");
     EXPECT_FALSE(fs::exists(left));
     EXPECT_TRUE(fs::exists(dialog.GetRecovery()->GetSnapshotPath())) << "kept until saved";
+    EXPECT_TRUE(host.timers.empty());
+    dialog.ExecuteCommand(std::make_unique<CChange>());
+    dialog.ExecuteCommand(std::make_unique<CChange>());
+    ASSERT_EQ(host.timers.size(), 1u) << "the second change waits for the interval";
+    EXPECT_GT(host.timers.begin()->second, 59000);
+    dialog.OnCommand(kCmdUndo);
+    dialog.OnCommand(kCmdUndo);
 
     dialog.OnCommand(kCmdFileSave);
     dialog.GetRecovery()->Flush();
@@ -137,52 +144,25 @@ TEST_F(MainDialogRecovery, UnreadableSnapshotsAreOfferedForDiscardingAndNeverSto
     auto document = MakeRichDocument(4, 4, 1, 1, 6);
     const fs::path damaged = LeaveSnapshot(folder, "1-1", *document, {});
     WriteFileBytes(damaged, ReadFileBytes(damaged).substr(0, 50));
-    const fs::path kept = LeaveSnapshot(folder, "2-2", *document, {});
-    WriteFileBytes(kept, "not a picture at all, but long enough for a header");
-    const fs::path later = LeaveSnapshot(folder, "3-3", *document, {});
-    const auto now = fs::file_time_type::clock::now();
-    fs::last_write_time(damaged, now - std::chrono::minutes(3));
-    fs::last_write_time(kept, now - std::chrono::minutes(2));
-    fs::last_write_time(later, now - std::chrono::minutes(1));
+    const fs::path foreign = LeaveSnapshot(folder, "2-2", *document, {});
+    WriteFileBytes(foreign, "not a picture at all, but long enough for a header");
+    const fs::path readable = LeaveSnapshot(folder, "3-3", *document, {});
+    int age = 4;
+    for (const fs::path& path : {damaged, foreign, readable}) {
+        fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::minutes(--age));
+    }
 
-    // Newest first: the readable one is kept for later, the others discarded
-    // and kept.
-    messages->QueueAnswer(MessageBoxAnswer::Cancel);
-    messages->QueueAnswer(MessageBoxAnswer::Yes);
-    messages->QueueAnswer(MessageBoxAnswer::No);
+    // Newest first: the readable one stays for later, then one discarded, one kept.
+    for (const MessageBoxAnswer answer : {MessageBoxAnswer::Cancel, MessageBoxAnswer::Yes, MessageBoxAnswer::No}) {
+        messages->QueueAnswer(answer);
+    }
     const CStippleboxData* startup = dialog.GetDocument();
     dialog.OnStartup({});
-    std::vector<std::string> texts;
-    for (const auto& record : messages->GetRecords()) {
-        texts.push_back(record.text);
-    }
-    ASSERT_EQ(texts.size(), 3u);
-    EXPECT_NE(texts[0].find("復元しますか？"), std::string::npos);
-    EXPECT_NE(texts[1].find("を読み込めません。\n\n"), std::string::npos);
-    EXPECT_NE(texts[1].find("\n\n破棄しますか？\n「いいえ」を選ぶと残しておきます。"), std::string::npos);
+    ASSERT_EQ(messages->GetRecords().size(), 3u);
+    EXPECT_NE(messages->GetRecords()[0].text.find("復元しますか？"), std::string::npos);
+    EXPECT_NE(messages->GetRecords()[1].text.find("を読み込めません。\n\nファイルの種類が異なります。\n\n破棄しますか？"),
+              std::string::npos);
     EXPECT_EQ(dialog.GetDocument(), startup);
-    EXPECT_FALSE(dialog.GetCommandManager().IsModified());
-    EXPECT_TRUE(fs::exists(later));
-    EXPECT_FALSE(fs::exists(kept));
-    EXPECT_TRUE(fs::exists(damaged));
-}
-
-TEST_F(MainDialogRecovery, ChangesAreKeptWhileUnsavedAndNewOrOpenDropsThem)
-{
-    const fs::path snapshot = dialog.GetRecovery()->GetSnapshotPath();
-    dialog.ExecuteCommand(std::make_unique<CChange>());
-    dialog.GetRecovery()->Flush();
-    EXPECT_TRUE(fs::exists(snapshot));
-    EXPECT_EQ(host.title, "新しい画像 * - Stipple Box 2");
-    EXPECT_TRUE(host.timers.empty());
-    dialog.ExecuteCommand(std::make_unique<CChange>());
-    ASSERT_EQ(host.timers.size(), 1u) << "the second change waits for the interval";
-    EXPECT_GT(host.timers.begin()->second, 59000);
-
-    dialogs.answer = [](CNewDocumentDlg&) {};
-    messages->QueueAnswer(MessageBoxAnswer::No);
-    dialog.OnCommand(kCmdFileNew);
-    dialog.GetRecovery()->Flush();
-    EXPECT_FALSE(fs::exists(snapshot));
-    EXPECT_EQ(host.title, "新しい画像 - Stipple Box 2");
+    EXPECT_EQ(std::vector<bool>({fs::exists(damaged), fs::exists(foreign), fs::exists(readable)}),
+              std::vector<bool>({true, false, true}));
 }
