@@ -76,6 +76,7 @@ private:
         void SetWindowText(const std::string&) override {}
         void MoveChild(CWnd& child, const CRect& rect) override { child.OnSize(rect.Width(), rect.Height()); }
         void ShowLabel(int, const CFrameworkWnd::SLabel&) override {}
+        void ShowScrollBar(int, const CFrameworkWnd::SScrollBar&) override {}
         void UpdateButtons() override {}
         CRect GetCommandSourceRect() const override { return {}; }
         void TrackPopupMenu(const SMenuItem&, CPoint) override {}

@@ -28,7 +28,8 @@ std::optional<std::filesystem::path> AskPath(SFileDialogRequest::Kind kind, std:
     request.kind = kind;
     request.filter = std::move(filter);
     request.initialFileName = std::move(initialFileName);
-    return GetFileDialog().Run(request);
+    const std::optional<SFileDialogChoice> choice = GetFileDialog().Run(request);
+    return choice ? std::optional(choice->path) : std::nullopt;
 }
 
 void ShowFailure(const std::string& reason, const std::filesystem::path& path)

@@ -90,6 +90,8 @@ bool CQtModalDialogs::RunAccelerator(CAcceleratorDlg& dialog)
 bool CQtModalDialogs::RunToolSubKey(CToolSubKeyDlg& dialog)
 {
     return Run<CToolSubKeyForm>(dialog, m_parent);
+}
+
 bool CQtModalDialogs::RunSpriteSheet(CSpriteSheetDlg& dialog)
 {
     return Run<CSpriteSheetForm>(dialog, m_parent);
