@@ -14,6 +14,14 @@
 
 extern char** environ;
 
+void UseScratchHome(const CScratchDirectory& home)
+{
+    setenv("HOME", (home / "").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
+    setenv("STIPPLEBOX_REPORT_STARTUP", "1", 1);
+    setenv("LSAN_OPTIONS", "suppressions=" STIPPLEBOX_LSAN_SUPPRESSIONS, 1);
+}
+
 CEditorProcess::CEditorProcess(const std::vector<std::string>& arguments)
 {
     int ends[2];
@@ -83,6 +91,24 @@ void CEditorProcess::Kill()
     m_pid = 0;
 }
 
+int Shell(const std::string& command)
+{
+    return std::system(command.c_str());
+}
+
+bool HasWindowTitled(const std::string& pattern)
+{
+    // A search is repeated rather than left waiting, as a window that closes
+    // while xdotool looks at it ends that search.
+    for (int attempt = 0; attempt < 60; ++attempt) {
+        if (Shell("xdotool search --onlyvisible --name '" + pattern + "' > /dev/null 2>&1") == 0) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    return false;
+}
+
 std::string CaptureScreen()
 {
     CScratchDirectory folder;
@@ -125,4 +151,20 @@ std::optional<CPoint> FindGriddedWhitePicture(const std::string& rgb, int cells,
         }
     }
     return std::nullopt;
+}
+
+std::optional<CPoint> WaitForGriddedWhitePicture(int cells, int zoom)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
+        if (const std::optional<CPoint> corner = FindGriddedWhitePicture(CaptureScreen(), cells, zoom)) {
+            return corner;
+        }
+    }
+    return std::nullopt;
+}
+
+CPoint PixelOnScreen(CPoint corner, CPoint pixel, int zoom)
+{
+    return {corner.x + pixel.x * zoom + zoom / 2, corner.y + pixel.y * zoom + zoom / 2};
 }

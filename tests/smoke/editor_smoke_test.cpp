@@ -5,34 +5,22 @@
 // editor through its file menu, as a user would, and expects a clean exit.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <thread>
-
 #include "smoke/editor_process.h"
 #include "support/scratch_directory.h"
 
 TEST(EditorSmoke, TheStartupDocumentAppearsOnTheScreen)
 {
     CScratchDirectory home;
-    setenv("HOME", (home / "").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-    setenv("STIPPLEBOX_REPORT_STARTUP", "1", 1);
-    // The editor's own leaks count; the system libraries' are known.
-    setenv("LSAN_OPTIONS", "suppressions=" STIPPLEBOX_LSAN_SUPPRESSIONS, 1);
+    UseScratchHome(home);
     CEditorProcess editor;
     const std::string started = editor.ReadUntil("first canvas painted", std::chrono::seconds(120));
     ASSERT_NE(started.find("first canvas painted"), std::string::npos) << started;
 
     // The paint has been reported; the X server may take a moment to show it.
-    bool shown = false;
-    for (int attempt = 0; attempt < 20 && !shown; ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        shown = FindGriddedWhitePicture(CaptureScreen(), 64, 8).has_value();
-    }
-    ASSERT_TRUE(shown) << "no white 64 × 64 picture at zoom 8 on the screen";
+    ASSERT_TRUE(WaitForGriddedWhitePicture(64, 8)) << "no white 64 × 64 picture at zoom 8 on the screen";
 
     // The window lies at the top-left of the empty screen: open the first
     // menu and take its last item, "終了". Nothing changed, so no question.
-    ASSERT_EQ(std::system("xdotool mousemove --sync 12 10 click 1 sleep 0.5 key Up Return"), 0);
+    ASSERT_EQ(Shell("xdotool mousemove --sync 12 10 click 1 sleep 0.5 key Up Return"), 0);
     EXPECT_EQ(editor.WaitForExit(std::chrono::seconds(60)), 0) << editor.ReadUntil("\n\n", std::chrono::seconds(1));
 }

@@ -18,44 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The opened 64 × 64 picture is fitted to the canvas at this zoom.
 constexpr int kZoom = 8;
-
-// The middle of a picture pixel on the screen.
-CPoint OnScreen(CPoint corner, CPoint pixel)
-{
-    return {corner.x + pixel.x * kZoom + kZoom / 2, corner.y + pixel.y * kZoom + kZoom / 2};
-}
-
-int Shell(const std::string& command)
-{
-    return std::system(command.c_str());
-}
-
-// Whether a window whose title matches the pattern shows within 30 seconds.
-// A search is repeated rather than left waiting, as a window that closes
-// while xdotool looks at it ends that search.
-bool HasWindowTitled(const std::string& pattern)
-{
-    for (int attempt = 0; attempt < 60; ++attempt) {
-        if (Shell("xdotool search --onlyvisible --name '" + pattern + "' > /dev/null 2>&1") == 0) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-    }
-    return false;
-}
-
-// The opened 64 × 64 white picture, fitted to the canvas at zoom 8.
-std::optional<CPoint> WaitForPicture()
-{
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(250));
-        if (const std::optional<CPoint> corner = FindGriddedWhitePicture(CaptureScreen(), 64, kZoom)) {
-            return corner;
-        }
-    }
-    return std::nullopt;
-}
 
 std::vector<fs::path> Snapshots(const fs::path& folder)
 {
@@ -76,10 +40,7 @@ TEST(RecoveryEndToEnd, AKilledEditorsDrawingIsOfferedRestoredAndSavedBack)
     ASSERT_FALSE(fs::exists(fs::path(STIPPLEBOX_EDITOR).parent_path() / "IniFiles"))
         << "an IniFiles folder beside the editor makes it a portable copy; remove it to run this test";
     CScratchDirectory home;
-    setenv("HOME", (home / "").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-    setenv("STIPPLEBOX_REPORT_STARTUP", "1", 1);
-    setenv("LSAN_OPTIONS", "suppressions=" STIPPLEBOX_LSAN_SUPPRESSIONS, 1);
+    UseScratchHome(home);
     const fs::path recovery = home / "config" / "stipplebox" / "IniFiles" / "Recovery";
     const fs::path file = home / "walk.sbx";
     ASSERT_TRUE(CSerializerImageSbx().Write(file, CreateStartupDocument().get()));
@@ -89,10 +50,10 @@ TEST(RecoveryEndToEnd, AKilledEditorsDrawingIsOfferedRestoredAndSavedBack)
         CEditorProcess editor({file.string()});
         ASSERT_NE(editor.ReadUntil("first canvas painted", std::chrono::seconds(120)).find("first canvas painted"),
                   std::string::npos);
-        corner = WaitForPicture();
+        corner = WaitForGriddedWhitePicture(64, kZoom);
         ASSERT_TRUE(corner) << "the opened picture is not on the screen";
         // The freehand tool by its key (B), then a line across the picture.
-        const CPoint from = OnScreen(*corner, {10, 20});
+        const CPoint from = PixelOnScreen(*corner, {10, 20}, kZoom);
         ASSERT_EQ(Shell("xdotool mousemove --sync " + std::to_string(from.x) + " " + std::to_string(from.y) + " key b"), 0);
         ASSERT_EQ(Shell("xdotool mousemove --sync " + std::to_string(from.x) + " " + std::to_string(from.y) +
                       " mousedown 1 mousemove --sync " + std::to_string(from.x + 40 * kZoom) + " " + std::to_string(from.y) +
@@ -120,8 +81,8 @@ TEST(RecoveryEndToEnd, AKilledEditorsDrawingIsOfferedRestoredAndSavedBack)
     ASSERT_TRUE(HasWindowTitled("^walk.sbx \\* - Stipple Box 2$")) << "restored, unsaved, with its path";
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     const std::string screen = CaptureScreen();
-    EXPECT_EQ(ScreenColor(screen, OnScreen(*corner, {30, 20})), 0x000000u) << "the line is back";
-    EXPECT_EQ(ScreenColor(screen, OnScreen(*corner, {30, 40})), 0xFFFFFFu);
+    EXPECT_EQ(ScreenColor(screen, PixelOnScreen(*corner, {30, 20}, kZoom)), 0x000000u) << "the line is back";
+    EXPECT_EQ(ScreenColor(screen, PixelOnScreen(*corner, {30, 40}, kZoom)), 0xFFFFFFu);
 
     // Saved with Ctrl+S over the canvas, then ファイル > 終了 without a question.
     ASSERT_EQ(Shell("xdotool mousemove --sync " + std::to_string(corner->x) + " " + std::to_string(corner->y) +
