@@ -205,19 +205,6 @@ TEST_F(SbxFormat, DamagedAndInconsistentFilesAreRefusedWithTheirReason)
     EXPECT_EQ(CDelay::GetRememberedDelay(), 500) << "a refused file leaves the remembered delay as it was";
 }
 
-TEST_F(SbxFormat, EveryCutOfASoundFileIsRefusedWithAMessage)
-{
-    const Bytes file = MakeSbxFile(WriteChunkStream(*MakeTwoByOneExample()));
-    for (size_t length = 0; length < file.size(); ++length) {
-        Bytes cut(file.begin(), file.begin() + length);
-        CMemFile memory(cut);
-        CStippleboxData document;
-        ASSERT_FALSE(m_serializer.ReadFrom(memory, &document, false)) << length;
-        ASSERT_FALSE(m_serializer.GetErrorText().empty() && m_boxes->GetRecords().empty()) << length;
-        m_boxes->ClearRecords();
-    }
-}
-
 TEST_F(SbxFormat, FileErrorsWhileReadingShowTheirOwnBox)
 {
     EXPECT_EQ(RefusalOf(Bytes(10, 'S')), "");

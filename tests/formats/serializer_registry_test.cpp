@@ -108,23 +108,6 @@ TEST(SerializerRegistry, DialogsAreAskedWithTheirFiltersAndPreselection)
     EXPECT_EQ(list.FindSaveFilterIndex("x.jpeg"), 1);
 }
 
-TEST(SerializerRegistry, CheckCanvasSizeTestsTooLargeBeforeInvalid)
-{
-    const struct {
-        int width, height;
-        const char* error;
-    } kCases[] = {
-        {1025, 0, "キャンバスサイズが大きすぎです。"}, {0, 5, "キャンバスサイズが異常です。"},
-        {5, -64, "キャンバスサイズが異常です。"}, {1024, 1024, ""}, {1, 1, ""},
-    };
-    for (const auto& c : kCases) {
-        std::string error;
-        EXPECT_EQ(CSerializerImage::CheckCanvasSize(c.width, c.height, &error), *c.error == 0) << c.width;
-        EXPECT_EQ(error, c.error) << c.width << " x " << c.height;
-    }
-    EXPECT_FALSE(CSerializerImage::CheckCanvasSize(5, -64, nullptr));
-}
-
 TEST(SerializerRegistry, ShowErrorAppendsTheDetailOnceAndFallsBackToTheGenericText)
 {
     CHeadlessMessageBoxScope boxes;

@@ -83,21 +83,3 @@ std::unique_ptr<CStippleboxData> MakeBlockyPicture(int width, int height, uint32
     }
     return data;
 }
-
-bool SameColors(const CStippleboxData& a, const CStippleboxData& b)
-{
-    if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight()) {
-        return false;
-    }
-    const CStippleboxLayer& layerA = *a.GetCurrentLayer();
-    const CStippleboxLayer& layerB = *b.GetCurrentLayer();
-    for (int y = 0; y < a.GetHeight(); ++y) {
-        for (int x = 0; x < a.GetWidth(); ++x) {
-            if (a.GetCurrentPalette()->GetColor(layerA.GetPixel(x, y)) !=
-                b.GetCurrentPalette()->GetColor(layerB.GetPixel(x, y))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}

@@ -28,7 +28,3 @@ std::vector<uint8_t> WriteToBytes(CSerializerImageFile& serializer, CStippleboxD
 std::unique_ptr<CStippleboxData> MakeRandomPicture(int width, int height, int colorCount, uint32_t seed);
 // A one-layer document that looks like pixel art: flat areas, runs, a few colours.
 std::unique_ptr<CStippleboxData> MakeBlockyPicture(int width, int height, uint32_t seed);
-
-// Whether every pixel of the two documents shows the same colour (their
-// indices may differ).
-bool SameColors(const CStippleboxData& a, const CStippleboxData& b);
