@@ -69,22 +69,6 @@ TEST(Dib, UnsupportedBitCountsAreRefused)
     EXPECT_TRUE(section.Create(4, 4, 32, 0));
 }
 
-TEST(Dib, RowsAreStoredBottomUp)
-{
-    CDibSection section;
-    ASSERT_TRUE(section.Create(3, 4, kDisplayBitCount, 0));
-    EXPECT_EQ(section.GetStride(), 12);
-    *reinterpret_cast<DisplayPixel*>(section.GetPixelAddress(2, 1)) = 0xABCDEF;
-    const uint8_t* expected = section.GetBits() + (4 - 1 - 1) * 12 + 2 * 4;
-    EXPECT_EQ(*reinterpret_cast<const DisplayPixel*>(expected), 0xABCDEFu);
-    EXPECT_EQ(section.GetDisplayRow(1)[2], 0xABCDEFu);
-
-    CDib dib;
-    ASSERT_TRUE(dib.Create(3, 4, 8, 256));
-    *dib.GetPixelAddress(1, 0) = 9;
-    EXPECT_EQ(dib.GetBits()[3 * 4 + 1], 9) << "the top row is the last in memory";
-}
-
 TEST(Dib, DrawingConvertsThroughTheColourTableAndScalesByWholePixels)
 {
     CDib strip;

@@ -5,29 +5,6 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 
-TEST(Document, ANewDocumentHasOneNamedLayerAndPaletteBothCurrent)
-{
-    CStippleboxData document;
-    ASSERT_TRUE(document.Create(64, 48));
-    const CStippleboxLayerPtrArray& layers = *document.GetLayers();
-    const CStippleboxPalettePtrArray& palettes = *document.GetPalettes();
-    ASSERT_EQ(layers.GetSize(), 1);
-    EXPECT_EQ(layers[0]->GetLayerName(), u"Layer001");
-    EXPECT_EQ(layers[0]->GetLinkID(), 1);
-    EXPECT_EQ((CSize{layers[0]->GetWidth(), layers[0]->GetHeight()}), (CSize{64, 48}));
-    EXPECT_TRUE(layers[0]->IsVisible());
-    EXPECT_FALSE(layers[0]->GetSelection().HasMask());
-    ASSERT_EQ(palettes.GetSize(), 1);
-    EXPECT_EQ(palettes[0]->GetPaletteName(), u"Pal001");
-    EXPECT_EQ(palettes[0]->GetCount(), 256);
-    ASSERT_NE(palettes[0]->GetColorSelection(), nullptr);
-    EXPECT_EQ(layers.GetCurrentIndex(), 0);
-    EXPECT_EQ(palettes.GetCurrentIndex(), 0);
-    EXPECT_EQ(document.GetDelayUnit(), 6);
-    EXPECT_EQ(document.GetLayerDisplayMode(), 0);
-    EXPECT_FALSE(document.IsOnionSkin());
-}
-
 // Names count up and a deletion gives its number back; a removal for undo
 // hands the layer out and keeps the counter; link IDs take the smallest unused.
 TEST(Document, LayerArraysNameNumberAndHandOutTheirLayers)
@@ -60,21 +37,6 @@ TEST(Document, LayerArraysNameNumberAndHandOutTheirLayers)
     EXPECT_EQ(layers.GetUnusedLinkID(), 2);
     layers[0]->SetLinkID(4);
     EXPECT_EQ(layers.GetUnusedLinkID(), 1);
-}
-
-TEST(Document, SetSizeReallocatesEveryLayerOnlyWhenAsked)
-{
-    CStippleboxData document;
-    document.Create(4, 3);
-    document.GetLayers()->NewLayer(1, 4, 3);
-    document.SetSize(6, 5, false);
-    EXPECT_EQ(document.GetCurrentLayer()->GetWidth(), 4);
-    document.SetSize(6, 5, true);
-    for (int i = 0; i < 2; ++i) {
-        const CStippleboxLayer& layer = *document.GetLayers()->GetAt(i);
-        EXPECT_EQ((CSize{layer.GetWidth(), layer.GetHeight()}), (CSize{6, 5})) << "layer " << i;
-    }
-    EXPECT_EQ(document.GetCanvasSize(), (CSize{6, 5}));
 }
 
 TEST(Palette, DisplayPixelsFollowEverySetColourExactly)
@@ -155,25 +117,6 @@ TEST(Palette, GatherAndScatterWalkTheMarkedEntriesInOrder)
     EXPECT_EQ(target.GetColor(9).blue, 9);
     EXPECT_EQ(target.GetColor(200).blue, 200);
     EXPECT_EQ(target.GetColor(6).blue, 0);
-}
-
-TEST(ColorSelection, AMaskWithoutMarksLeavesTheSelectionEmpty)
-{
-    CStippleboxColorSelection selection;
-    EXPECT_TRUE(selection.SetMask(std::vector<uint8_t>(256, 0)));
-    EXPECT_FALSE(selection.HasMask());
-    EXPECT_EQ(selection.GetPalette(), nullptr);
-    EXPECT_EQ(selection.GetCount(), 0);
-
-    std::vector<uint8_t> mask(256, 0);
-    mask[1] = mask[2] = 5;
-    EXPECT_TRUE(selection.SetMask(mask));
-    EXPECT_EQ(selection.GetCount(), 2);
-    ASSERT_NE(selection.GetPalette(), nullptr);
-    EXPECT_EQ(selection.GetPalette()->GetCount(), 2);
-    EXPECT_EQ(selection.GetPalette()->GetColorSelection(), nullptr);
-    selection.Clear();
-    EXPECT_FALSE(selection.HasMask());
 }
 
 // Delays are ticks of 1/6000 s; the remembered delay starts every new one.
