@@ -62,36 +62,6 @@ TEST(DiskFile, OpeningFailsCleanlyWithTheOsReasonAndAReaderLocksTheFile)
     EXPECT_TRUE(file.Open(path, CFile::OpenMode::Read));
 }
 
-TEST(DiskFile, ReadsSeeksAndLengthsBehaveLikeAFile)
-{
-    CScratchDirectory directory;
-    WriteFileBytes(directory / "data.bin", "0123456789");
-    CFile file;
-    ASSERT_TRUE(file.Open(directory / "data.bin", CFile::OpenMode::Read));
-    EXPECT_EQ(file.GetLength(), 10u);
-    char buffer[8] = {};
-    EXPECT_EQ(file.Read(buffer, 4), 4u);
-    EXPECT_EQ(std::string(buffer, 4), "0123");
-    EXPECT_EQ(file.Seek(-2, CFile::SeekOrigin::End), 8u);
-    EXPECT_EQ(file.Read(buffer, 8), 2u) << "a read at the end returns what is left";
-    EXPECT_EQ(file.GetPosition(), 10u);
-    EXPECT_THROW(file.Seek(-1, CFile::SeekOrigin::Begin), CFileException);
-}
-
-TEST(MemFile, GrowsAsWrittenAndGivesItsBufferUp)
-{
-    CMemFile file(4);
-    file.Write("abcdef", 6);
-    file.Seek(10, CFile::SeekOrigin::Begin);
-    file.Write("Z", 1);
-    EXPECT_EQ(file.GetLength(), 11u);
-    file.Seek(2, CFile::SeekOrigin::Begin);
-    file.Write("C", 1);
-    const std::vector<uint8_t> bytes = file.Detach();
-    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), std::string("abCdef\0\0\0\0Z", 11));
-    EXPECT_EQ(file.GetLength(), 0u);
-}
-
 TEST(MemFile, AnAttachedBlockIsReadInPlaceAndNeverGrown)
 {
     std::vector<uint8_t> block = {1, 2, 3, 4};

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "platform/code_page.h"
 #include "platform/settings_directory.h"
 #include "platform/text.h"
 #include "support/scratch_directory.h"
@@ -21,15 +20,6 @@ TEST(Text, Utf8AndUtf16RoundTripAndBrokenInputBecomesReplacementCharacters)
         EXPECT_EQ(sb::Utf8ToUtf16(input), expected) << input;
     }
     EXPECT_EQ(sb::Utf16ToUtf8(std::u16string(1, char16_t(0xD800)) + u"x"), "\xEF\xBF\xBDx");
-}
-
-TEST(CodePage, NamesTravelAsShiftJisWithUnmappableCharactersReplaced)
-{
-    EXPECT_EQ(sb::Utf16ToCodePage(u"テスト①"), "\x83\x65\x83\x58\x83\x67\x87\x40");
-    EXPECT_EQ(sb::CodePageToUtf16("\x83\x65\x83\x58\x83\x67\x87\x40"), u"テスト①");
-    EXPECT_EQ(sb::Utf16ToCodePage(u"a\U0001F3A8b"), "a?b");
-    EXPECT_EQ(sb::Utf16ToCodePage(u"ab\u30C6", 3), "ab") << "a character is never cut in half";
-    EXPECT_EQ(sb::CodePageToUtf16("a\x83"), u"a\uFFFD");
 }
 
 TEST(SettingsDirectory, AnIniFilesFolderBesideTheExecutableMarksAPortableCopy)

@@ -14,7 +14,6 @@
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
-#include "model/stipplebox_image_selection.h"
 #include "palette/palette_wnd.h"
 #include "platform/qt/qt_canvas_frame.h"
 #include "platform/qt/qt_main_window.h"
@@ -216,54 +215,6 @@ TEST_F(MainWindow, ALineDrawnWithTheMouseIsOneStepToUndoAndRedoFromTheMenu)
     EXPECT_EQ(layer.GetPixel(25, 25), ink);
 }
 
-TEST_F(MainWindow, ARectangleSelectionMadeDraggedAndDroppedWithTheMouseUndoesStepByStep)
-{
-    byId.at(kCmdZoom4)->trigger();
-    CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
-    const uint8_t ink = dialog.GetDocument()->GetDrawingColor();
-    const uint8_t paper = dialog.GetDocument()->GetBackgroundColor();
-    for (int y = 20; y < 24; ++y) {
-        for (int x = 10; x < 14; ++x) {
-            layer.SetPixel(x, y, ink);
-        }
-    }
-    dialog.OnLayersChanged(false);
-    const CStippleboxImageSelection& selection = layer.GetSelection();
-
-    byId.at(kCmdToolSelectRectangle)->trigger();
-    Drag({At(10, 20), At(12, 22), At(13, 23)});
-    ASSERT_TRUE(selection.HasMask());
-    EXPECT_EQ(selection.GetRect(), (CRect{10, 20, 14, 24}));
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:範囲選択"));
-
-    Drag({At(11, 21), At(16, 24), At(21, 26)});
-    EXPECT_EQ(selection.GetRect(), (CRect{20, 25, 24, 29}));
-    EXPECT_EQ(layer.GetPixel(20, 25), ink);
-    EXPECT_EQ(layer.GetPixel(10, 20), paper);
-    EXPECT_EQ(ScreenColor(At(22, 27)), QColor(Qt::black));
-    EXPECT_EQ(ScreenColor(At(11, 21)), QColor(Qt::white));
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:範囲移動"));
-
-    Drag({At(50, 50)});
-    EXPECT_FALSE(selection.HasMask());
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:範囲解除"));
-    EXPECT_EQ(layer.GetPixel(20, 25), ink) << "dropped where it lay";
-
-    byId.at(kCmdUndo)->trigger();
-    EXPECT_EQ(selection.GetRect(), (CRect{20, 25, 24, 29}));
-    byId.at(kCmdUndo)->trigger();
-    EXPECT_EQ(selection.GetRect(), (CRect{10, 20, 14, 24}));
-    EXPECT_EQ(layer.GetPixel(10, 20), ink);
-    EXPECT_EQ(layer.GetPixel(20, 25), paper);
-    EXPECT_EQ(ScreenColor(At(11, 21)), QColor(Qt::black));
-    EXPECT_EQ(ScreenColor(At(22, 27)), QColor(Qt::white));
-    byId.at(kCmdUndo)->trigger();
-    EXPECT_FALSE(selection.HasMask());
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す"));
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す")) << "one step";
-    EXPECT_FALSE(byId.at(kCmdUndo)->isEnabled());
-}
-
 TEST_F(MainWindow, ThePaletteWindowOpensFromTheMenuAndTheColourPickedThereDraws)
 {
     byId.at(kCmdEditDrawingColor)->trigger();
@@ -288,32 +239,6 @@ TEST_F(MainWindow, ThePaletteWindowOpensFromTheMenuAndTheColourPickedThereDraws)
     EXPECT_EQ(dialog.GetDocument()->GetCurrentLayer()->GetPixel(11, 10), 5);
     const SPaletteColor five = dialog.GetDocument()->GetCurrentPalette()->GetColor(5);
     EXPECT_EQ(ScreenColor(At(11, 10)), QColor(five.red, five.green, five.blue));
-}
-
-TEST_F(MainWindow, AColourEditedInHsvWithTheMouseIsOneStepToUndo)
-{
-    byId.at(kCmdEditBackgroundColor)->trigger();
-    CPaletteWnd& palette = *dialog.GetPaletteWnd();
-    palette.OnCommand(kCmdColorSpaceFirst + 1);
-    QApplication::processEvents();
-    auto& frame = static_cast<CQtToolWindow&>(*palette.GetHost());
-    CColorValueBar& saturation = palette.GetBar(1);
-    const CRect strip = saturation.GetStripRect();
-    const int row = strip.top + 2;
-    Drag(*frame.FindChildHost(saturation), {QPoint(strip.left, row), QPoint(strip.left + strip.Width() / 2, row)});
-
-    const uint8_t paper = dialog.GetDocument()->GetBackgroundColor();
-    const SPaletteColor pink = CColorSpaceHSV().ToRgb({0, uint16_t(saturation.GetValue()), 255});
-    EXPECT_GT(saturation.GetValue(), 100);
-    EXPECT_EQ(dialog.GetDocument()->GetCurrentPalette()->GetColor(paper), pink);
-    EXPECT_EQ(ScreenColor(At(5, 5)), QColor(pink.red, pink.green, pink.blue)) << "the canvas follows";
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:色の変更"));
-
-    byId.at(kCmdUndo)->trigger();
-    EXPECT_EQ(ScreenColor(At(5, 5)), QColor(Qt::white));
-    EXPECT_EQ(palette.GetValueText(1), "0") << "the bars follow the undo";
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す")) << "one step";
-    EXPECT_FALSE(byId.at(kCmdUndo)->isEnabled());
 }
 
 TEST_F(MainWindow, CtrlZAfterAStrokeUndoesItAndTheMenuNamesTheKeys)
