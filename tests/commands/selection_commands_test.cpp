@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_image_selection.h"
-#include "model/floating_selection.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "support/main_dialog_fixture.h"
 #include "support/test_documents.h"
-#include "views/linked_selection.h"
 
 namespace {
 
@@ -27,7 +25,6 @@ protected:
     CStippleboxLayer& Layer(int index) { return *Document().GetLayers()->GetAt(index); }
     bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
     void Undo() { dialog.GetCommandManager().Undo(nullptr); }
-    void Redo() { dialog.GetCommandManager().Redo(nullptr); }
     std::vector<uint8_t> Stored() { return WriteChunkStream(Document()); }
     void SetRow(int layer, std::vector<uint8_t> row)
     {
@@ -39,19 +36,6 @@ protected:
     std::vector<uint8_t> Row(int layer, int count)
     {
         return {Layer(layer).GetPixels(), Layer(layer).GetPixels() + count};
-    }
-    // A drag of the selections as the selection tool carries it out: lifted
-    // once, carried step by step, then recorded.
-    void Drag(std::initializer_list<CSize> steps, bool transparent)
-    {
-        const std::vector<CStippleboxLayer*> layers = GetLinkedLayers(dialog.GetImageEditWnd());
-        const CPoint start = Layer(2).GetSelection().GetRect().TopLeft();
-        LiftSelections(layers);
-        for (const CSize step : steps) {
-            CarrySelections(layers, step, transparent, kBackground);
-        }
-        ASSERT_TRUE(dialog.GetCommandManager().Execute(
-            std::make_unique<CCommandImageSelectionMoveDrag>(start, transparent), false));
     }
 };
 
@@ -100,37 +84,3 @@ TEST_F(SelectionCommands, ATransparentDropLetsTheUnderneathShowThroughAndUndoPai
     // test.
 }
 
-TEST_F(SelectionCommands, UndoingATransparentDragRestoresThePictureEvenAfterLaterMoves)
-{
-    SetRow(2, {1, kBackground, 2, 3, 4, 5});
-    ASSERT_TRUE(Execute(std::make_unique<CCommandImageSelectionNew>(CRect{0, 0, 2, 1})));
-    const std::vector<uint8_t> beforeDrag = Stored();
-    Drag({{1, 0}, {2, 0}}, true);
-    EXPECT_EQ(Row(2, 6), (std::vector<uint8_t>{kBackground, kBackground, 2, 1, 4, 5}))
-        << "the background pixel of the content lets the 3 show";
-    const std::vector<uint8_t> afterDrag = Stored();
-    // A nudge lifts what the layer shows, the 3 included.
-    ASSERT_TRUE(Execute(std::make_unique<CCommandImageSelectionMove>(CPoint{4, 0})));
-    Undo();
-    Undo();
-    EXPECT_EQ(Stored(), beforeDrag);
-    Redo();
-    EXPECT_EQ(Stored(), afterDrag);
-    Undo();
-    EXPECT_EQ(Stored(), beforeDrag);
-    // The selection taken away and given back holds nothing over the canvas
-    // any more; the drag takes its content from the picture again.
-    Undo();
-    Redo();
-    Redo();
-    EXPECT_EQ(Stored(), afterDrag);
-    Undo();
-
-    Drag({{3, 0}}, false);
-    EXPECT_EQ(Row(2, 6), (std::vector<uint8_t>{kBackground, kBackground, 2, 1, kBackground, 5}));
-    Undo();
-    EXPECT_EQ(Stored(), beforeDrag);
-    EXPECT_FALSE(dialog.GetCommandManager().Execute(
-        std::make_unique<CCommandImageSelectionMoveDrag>(CPoint{0, 0}, true), false))
-        << "a drag that ends where it began records nothing";
-}
