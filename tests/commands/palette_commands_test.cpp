@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "bars/command_ids.h"
-#include "commands/color_compress_data.h"
 #include "commands/command_color.h"
 #include "commands/command_color_effect.h"
 #include "commands/command_color_selection.h"
 #include "commands/command_image_selection.h"
 #include "commands/command_palette.h"
-#include "model/color_selection_move.h"
 #include "model/palette_order.h"
 #include "model/stipplebox_color_selection.h"
 #include "model/stipplebox_data.h"
@@ -90,30 +88,6 @@ TEST_F(PaletteCommands, DeletingSwitchingAndRenamingPalettes)
     dialogs.paletteProperty = nullptr;
     dialog.OnCommand(kCmdPaletteProperty);
     EXPECT_EQ(Update(kCmdUndo).GetText(), "元に戻す:パレットプロパティ") << "a cancelled form records nothing";
-}
-
-TEST_F(PaletteCommands, ACopiedOrRecolouredEntryComesBackAndBecomesTheDrawingColour)
-{
-    const std::vector<SPaletteColor> colors = Colors();
-    // The palette grid has shown the copy live and kept the entry it covered.
-    auto covered = std::make_unique<CStippleboxPalette>();
-    covered->Create(1, false);
-    covered->CopyEntry(0, Palette(), 20);
-    Palette().CopyEntry(20, Palette(), 30);
-    ASSERT_TRUE(Execute(std::make_unique<CCommandColorCopy>(20, 30, std::move(covered))));
-    EXPECT_EQ(Document().GetDrawingColor(), 20);
-
-    // The value bars have set the colour live.
-    const std::array<uint16_t, 3> triple = Palette().GetTriple(40);
-    const uint8_t space = Palette().GetColorSpaceID(40);
-    Palette().SetColor(40, {1, 2, 3});
-    Palette().SetTriple(40, {100, 200, 300});
-    Palette().SetColorSpaceID(40, 2);
-    ASSERT_TRUE(Execute(std::make_unique<CCommandColorDragChange>(40, colors[40], triple, space)));
-    dialog.SetColorIndex(IMainDialog::kDrawingColor, 9);
-    Undo();
-    EXPECT_EQ(Palette().GetDisplayPixel(40), colors[40].ToDisplayPixel());
-    EXPECT_EQ(Document().GetDrawingColor(), 40) << "undo shows the entry it changed";
 }
 
 TEST_F(PaletteCommands, SwapAndInsertWithKeepLookRenumberEveryLayerAndSelectionPlane)
@@ -199,62 +173,3 @@ TEST_F(PaletteCommands, EntrySelectionsAreMadeOnlyFromAWholeMask)
     EXPECT_FALSE(Execute(std::make_unique<CCommandColorSelectionCancel>())) << "nothing to cancel";
 }
 
-// Each drag moves entry 1 three places on, as the palette grid carries it
-// out: the live preview, then the command.
-TEST_F(PaletteCommands, DragsOfSelectedEntriesRecordWhatTheGridShowedLive)
-{
-    const std::vector<SPaletteColor> colors = Colors();
-    SelectEntries({1});
-    CImageEditWnd& canvas = dialog.GetImageEditWnd();
-    const std::vector<SPaletteColor> picture = GetCompositeColors(canvas);
-    // The first six entries after the drag, by original entry (-1: the black
-    // of a new selection).
-    const auto expectDragUndoes = [&](std::initializer_list<int> firstSix, bool keepsLook) {
-        std::vector<SPaletteColor> expected;
-        for (const int entry : firstSix) {
-            expected.push_back(entry < 0 ? SPaletteColor{} : colors[entry]);
-        }
-        EXPECT_EQ(Colors(6), expected);
-        EXPECT_TRUE(!keepsLook || GetCompositeColors(canvas) == picture);
-        Undo();
-        EXPECT_EQ(EntrySelection().GetPalette()->GetColor(0), SPaletteColor{}) << "selected colours as before";
-    };
-    const auto selectedColors = [&] {
-        auto stored = std::make_unique<CColorCompressData>();
-        stored->Store(*EntrySelection().GetPalette());
-        return stored;
-    };
-    CColorSelectionMove move;
-
-    move.Begin();
-    move.PreviewMove(3);
-    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionMoveDrag>(3)));
-    expectDragUndoes({0, -1, 2, 3, 1, 5}, false);
-
-    auto lifted = selectedColors();  // stored before the lift, as the grid does
-    move.Begin();
-    move.Lift();
-    move.PreviewMove(3);
-    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionCopyDrag>(3, std::move(lifted))));
-    expectDragUndoes({0, 1, 2, 3, 1, 5}, false);
-
-    // Released where it began, a drag records nothing and takes the lift back.
-    lifted = selectedColors();
-    move.Begin();
-    move.Lift();
-    EXPECT_FALSE(Execute(std::make_unique<CCommandColorSelectionCopyDrag>(0, std::move(lifted))));
-    EXPECT_EQ(EntrySelection().GetPalette()->GetColor(0), (SPaletteColor{}));
-    EXPECT_EQ(Update(kCmdRedo).GetText(), "やり直す:色範囲のコピー") << "the refused drag left the redo list alone";
-
-    move.Begin();
-    move.PreviewSwap(3);
-    canvas.RemapIndices(move.SwapMap(3));
-    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionSwap>(3, true)));
-    expectDragUndoes({0, 4, 2, 3, 1, 5}, true);
-
-    move.Begin();
-    move.PreviewInsert(3);
-    canvas.RemapIndices(move.InsertMap(3));
-    ASSERT_TRUE(Execute(std::make_unique<CCommandColorSelectionInsert>(3, true)));
-    expectDragUndoes({0, 2, 3, 4, 1, 5}, true);
-}

@@ -14,10 +14,8 @@
 #include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
-#include "palette/palette_wnd.h"
 #include "platform/qt/qt_canvas_frame.h"
 #include "platform/qt/qt_main_window.h"
-#include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
 #include "support/headless_message_box_scope.h"
 #include "support/main_dialog_fixture.h"
@@ -101,16 +99,15 @@ protected:
         QApplication::sendEvent(&target, &event);
     }
     // Press at the first point, move through the others, release at the last.
-    static void Drag(QWidget& target, std::initializer_list<QPoint> points)
+    void Drag(std::initializer_list<QPoint> points)
     {
-        SendMouse(target, QEvent::MouseButtonPress, *points.begin());
+        QWidget& canvas = window.GetCanvasHost();
+        SendMouse(canvas, QEvent::MouseButtonPress, *points.begin());
         for (const QPoint& point : points) {
-            SendMouse(target, QEvent::MouseMove, point);
+            SendMouse(canvas, QEvent::MouseMove, point);
         }
-        SendMouse(target, QEvent::MouseButtonRelease, *(points.end() - 1));
+        SendMouse(canvas, QEvent::MouseButtonRelease, *(points.end() - 1));
     }
-    void Drag(std::initializer_list<QPoint> points) { Drag(window.GetCanvasHost(), points); }
-    QColor ScreenColor(QPoint point) { return window.GetCanvasHost().grab().toImage().pixelColor(point); }
 
     CScratchDirectory settings;
     CHeadlessMessageBoxScope messages;
@@ -188,57 +185,6 @@ TEST_F(MainWindow, ClosingTheWindowIsExitWithItsQuestion)
     messages->QueueAnswer(MessageBoxAnswer::No);
     window.close();
     EXPECT_FALSE(window.isVisible());
-}
-
-TEST_F(MainWindow, ALineDrawnWithTheMouseIsOneStepToUndoAndRedoFromTheMenu)
-{
-    byId.at(kCmdZoom4)->trigger();
-    byId.at(kCmdToolLine)->trigger();
-    Drag({At(10, 20), At(30, 25), At(40, 30)});
-
-    const CStippleboxLayer& layer = *dialog.GetDocument()->GetCurrentLayer();
-    const uint8_t ink = dialog.GetDocument()->GetDrawingColor();
-    const uint8_t paper = dialog.GetDocument()->GetBackgroundColor();
-    EXPECT_EQ(layer.GetPixel(10, 20), ink);
-    EXPECT_EQ(layer.GetPixel(25, 25), ink) << "the line's middle";
-    EXPECT_EQ(layer.GetPixel(40, 30), ink);
-    EXPECT_EQ(layer.GetPixel(30, 25), paper) << "the preview to the first move is gone";
-    const QPoint middle = At(25, 25);
-    EXPECT_EQ(ScreenColor(middle), QColor(Qt::black));
-    EXPECT_EQ(MenuText(kCmdUndo), QString::fromUtf8("元に戻す:描画"));
-
-    byId.at(kCmdUndo)->trigger();
-    EXPECT_EQ(layer.GetPixel(25, 25), paper);
-    EXPECT_EQ(ScreenColor(middle), QColor(Qt::white));
-    EXPECT_EQ(MenuText(kCmdRedo), QString::fromUtf8("やり直す:描画"));
-    byId.at(kCmdRedo)->trigger();
-    EXPECT_EQ(layer.GetPixel(25, 25), ink);
-}
-
-TEST_F(MainWindow, ThePaletteWindowOpensFromTheMenuAndTheColourPickedThereDraws)
-{
-    byId.at(kCmdEditDrawingColor)->trigger();
-    QApplication::processEvents();
-    CPaletteWnd* palette = dialog.GetPaletteWnd();
-    ASSERT_NE(palette, nullptr);
-    auto& frame = static_cast<CQtToolWindow&>(*palette->GetHost());
-    EXPECT_TRUE(frame.isVisible());
-    EXPECT_EQ(frame.windowTitle(), QString::fromUtf8("パレット - 描画色"));
-    QWidget& grid = *frame.FindChildHost(palette->GetColorList());
-    const CRect cell = palette->GetColorList().GetCellRect(5);
-    const QPoint middle(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2);
-    Drag(grid, {middle});
-    EXPECT_EQ(dialog.GetDocument()->GetDrawingColor(), 5);
-    EXPECT_EQ(grid.grab().toImage().pixelColor(cell.left + 1, cell.top + 1), QColor(255, 30, 30)) << "framed";
-    QApplication::processEvents();
-    EXPECT_EQ(dialog.GetPaletteWnd(), nullptr) << "a plain pick closes the unpinned window";
-
-    byId.at(kCmdZoom4)->trigger();
-    byId.at(kCmdToolFreehand)->trigger();
-    Drag({At(10, 10), At(12, 10)});
-    EXPECT_EQ(dialog.GetDocument()->GetCurrentLayer()->GetPixel(11, 10), 5);
-    const SPaletteColor five = dialog.GetDocument()->GetCurrentPalette()->GetColor(5);
-    EXPECT_EQ(ScreenColor(At(11, 10)), QColor(five.red, five.green, five.blue));
 }
 
 TEST_F(MainWindow, CtrlZAfterAStrokeUndoesItAndTheMenuNamesTheKeys)
