@@ -7,36 +7,28 @@
 
 namespace {
 
-// A bitmap file made by hand: the header of the given size (40 Windows,
-// 12 OS/2), the colour entries, then the rows as given (bottom row first).
-std::vector<uint8_t> MakeBmp(uint32_t headerSize, int width, int height, int bitsPerPixel, uint32_t colorsUsed,
-                             int entryCount, const std::vector<uint8_t>& rows)
+// A bitmap file made by hand: a 40-byte header, the colour entries, then the
+// rows as given (bottom row first).
+std::vector<uint8_t> MakeBmp(int width, int height, int bitsPerPixel, uint32_t colorsUsed, int entryCount,
+                             const std::vector<uint8_t>& rows)
 {
-    const size_t entrySize = headerSize == 12 ? 3 : 4;
-    const size_t pixelOffset = 14 + headerSize + entryCount * entrySize;
+    const size_t pixelOffset = 14 + 40 + entryCount * 4;
     std::vector<uint8_t> bytes(pixelOffset, 0);
     bytes[0] = 'B';
     bytes[1] = 'M';
     StoreDword(&bytes[2], static_cast<uint32_t>(pixelOffset + rows.size()));
     StoreDword(&bytes[10], static_cast<uint32_t>(pixelOffset));
-    StoreDword(&bytes[14], headerSize);
-    if (headerSize == 12) {
-        StoreWord(&bytes[18], width);
-        StoreWord(&bytes[20], height);
-        StoreWord(&bytes[22], 1);
-        StoreWord(&bytes[24], bitsPerPixel);
-    } else {
-        StoreDword(&bytes[18], static_cast<uint32_t>(width));
-        StoreDword(&bytes[22], static_cast<uint32_t>(height));
-        StoreWord(&bytes[26], 1);
-        StoreWord(&bytes[28], bitsPerPixel);
-        StoreDword(&bytes[46], colorsUsed);
-    }
+    StoreDword(&bytes[14], 40);
+    StoreDword(&bytes[18], static_cast<uint32_t>(width));
+    StoreDword(&bytes[22], static_cast<uint32_t>(height));
+    StoreWord(&bytes[26], 1);
+    StoreWord(&bytes[28], bitsPerPixel);
+    StoreDword(&bytes[46], colorsUsed);
     for (int i = 0; i < entryCount; ++i) {
-        uint8_t* entry = &bytes[14 + headerSize + i * entrySize];
-        entry[0] = static_cast<uint8_t>(i);          // blue
-        entry[1] = static_cast<uint8_t>(i * 2);      // green
-        entry[2] = static_cast<uint8_t>(255 - i);    // red
+        uint8_t* entry = &bytes[54 + i * 4];
+        entry[0] = static_cast<uint8_t>(i);        // blue
+        entry[1] = static_cast<uint8_t>(i * 2);    // green
+        entry[2] = static_cast<uint8_t>(255 - i);  // red
     }
     bytes.insert(bytes.end(), rows.begin(), rows.end());
     return bytes;
@@ -86,33 +78,10 @@ TEST(BmpSerializer, WritesAnUncompressed8BitBitmapBottomRowFirst)
     EXPECT_EQ(bytes[1082], layer.GetPixel(0, 0));
 }
 
-// One- and four-bit rows of other tools' files are read in the interchange tests.
-TEST(BmpSerializer, UnpacksFourBitRowsWithTheirSixteenColours)
-{
-    CStippleboxData four;
-    ASSERT_TRUE(Read(MakeBmp(40, 3, 1, 4, 0, 16, Row({0x3C, 0x70, 0, 0})), four).ok);
-    EXPECT_EQ(std::vector<uint8_t>(four.GetCurrentLayer()->GetPixels(), four.GetCurrentLayer()->GetPixels() + 3),
-              Row({3, 12, 7}));
-    // All 16 entries come from the file; the rest stay as created.
-    EXPECT_EQ(four.GetCurrentPalette()->GetColor(15), (SPaletteColor{15, 30, 240}));
-    EXPECT_EQ(four.GetCurrentPalette()->GetColor(16), (SPaletteColor{0, 0, 0}));
-}
-
-TEST(BmpSerializer, ReadsOs2HeadersWithShortTables)
-{
-    CStippleboxData data;
-    // Four three-byte entries fit before the pixels of this 8-bit file.
-    const SReadOutcome result = Read(MakeBmp(12, 2, 1, 8, 0, 4, Row({3, 1, 0, 0})), data);
-    ASSERT_TRUE(result.ok) << result.error;
-    EXPECT_EQ(data.GetCurrentPalette()->GetColor(3), (SPaletteColor{3, 6, 252}));
-    EXPECT_EQ(data.GetCurrentPalette()->GetColor(4), (SPaletteColor{0, 0, 0})) << "pixel bytes are not colours";
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 3);
-}
-
 TEST(BmpSerializer, BoundsAColoursUsedCountAboveAPalette)
 {
     CStippleboxData data;
-    const SReadOutcome result = Read(MakeBmp(40, 1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
+    const SReadOutcome result = Read(MakeBmp(1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(255), (SPaletteColor{255, 254, 0}));
 }
@@ -120,19 +89,21 @@ TEST(BmpSerializer, BoundsAColoursUsedCountAboveAPalette)
 TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
 {
     const std::vector<uint8_t> row8 = Row({1, 2, 3, 0});
-    std::vector<uint8_t> notBitmap = MakeBmp(40, 3, 1, 8, 0, 256, row8);
+    std::vector<uint8_t> notBitmap = MakeBmp(3, 1, 8, 0, 256, row8);
     notBitmap[1] = 'A';
-    std::vector<uint8_t> offsetPastEnd = MakeBmp(40, 3, 1, 8, 0, 256, row8);
+    std::vector<uint8_t> v4Header = MakeBmp(3, 1, 8, 0, 0, row8);
+    StoreDword(&v4Header[14], 108);
+    std::vector<uint8_t> offsetPastEnd = MakeBmp(3, 1, 8, 0, 256, row8);
     StoreDword(&offsetPastEnd[10], 0xFFFFFFF0);
     const std::pair<std::vector<uint8_t>, const char*> kRefusals[] = {
-        {MakeBmp(40, 3, 1, 24, 0, 0, Row({1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0})), "この色数のビットマップには対応していません。"},
-        {MakeBmp(40, 3, 1, 2, 0, 4, row8), "この色数のビットマップには対応していません。"},
-        {MakeBmp(40, 3, -1, 8, 0, 256, row8), "キャンバスサイズが異常です。"},
-        {MakeBmp(40, 1025, 1, 8, 0, 256, std::vector<uint8_t>(1028)), "キャンバスサイズが大きすぎです。"},
-        {MakeBmp(108, 3, 1, 8, 0, 0, row8), "この形式のビットマップには対応していません。"},
+        {MakeBmp(3, 1, 24, 0, 0, Row({1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0})), "この色数のビットマップには対応していません。"},
+        {MakeBmp(3, 1, 2, 0, 4, row8), "この色数のビットマップには対応していません。"},
+        {MakeBmp(3, -1, 8, 0, 256, row8), "キャンバスサイズが異常です。"},
+        {MakeBmp(1025, 1, 8, 0, 256, std::vector<uint8_t>(1028)), "キャンバスサイズが大きすぎです。"},
+        {v4Header, "この形式のビットマップには対応していません。"},
         {notBitmap, "このファイルはビットマップ形式ではありません。"},
-        {MakeBmp(40, 3, 1, 8, 0x12345678, 256, row8), "カラーテーブルがファイルの範囲外にあります。"},
-        {MakeBmp(40, 3, 2, 8, 0, 256, row8), "画像データがファイルの範囲外にあります。"},
+        {MakeBmp(3, 1, 8, 0x12345678, 256, row8), "カラーテーブルがファイルの範囲外にあります。"},
+        {MakeBmp(3, 2, 8, 0, 256, row8), "画像データがファイルの範囲外にあります。"},
         {offsetPastEnd, "画像データがファイルの範囲外にあります。"},
         {{'B', 'M', 0, 0}, "ファイルが途中で終わっています。"},
     };

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "formats/byte_reader.h"
-#include "formats/dpx_run_length.h"
 #include "formats/serializer_image_dpx.h"
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
@@ -39,22 +38,6 @@ SReadOutcome Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
 }
 
 }  // namespace
-
-TEST(DpxRunLength, PairsCarryTheLengthOfTheirRun)
-{
-    const std::vector<uint8_t> row = {7, 7, 7, 1, 2, 0, 0, 0};
-    EXPECT_EQ(EncodeDpxRunLength(row), (std::vector<uint8_t>{7, 7, 3, 1, 2, 0, 0, 3}));
-    const std::vector<uint8_t> long_(300, 9);
-    EXPECT_EQ(EncodeDpxRunLength(long_), (std::vector<uint8_t>{9, 9, 255, 9, 9, 45}));
-    const std::vector<uint8_t> oneOver(256, 9);
-    EXPECT_EQ(EncodeDpxRunLength(oneOver), (std::vector<uint8_t>{9, 9, 255, 9}));
-
-    for (const auto& bytes : {row, long_, oneOver}) {
-        std::vector<uint8_t> decoded(bytes.size());
-        ASSERT_TRUE(DecodeDpxRunLength(EncodeDpxRunLength(bytes), decoded));
-        EXPECT_EQ(decoded, bytes);
-    }
-}
 
 TEST(DpxSerializer, WritesTheHeaderPaletteLayersAndTrailer)
 {

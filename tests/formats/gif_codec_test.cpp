@@ -107,11 +107,6 @@ std::vector<uint8_t> MakeRuns(uint32_t seed)
 
 }  // namespace
 
-TEST(GifCodec, TheOnePixelPictureIsClearPixelEndInThreeBits)
-{
-    EXPECT_EQ(Encode({0}, 2), (std::vector<uint8_t>{0x44, 0x01}));
-}
-
 TEST(GifCodec, MinimumCodeSizeHoldsTheLargestIndexAndIsAtLeastTwo)
 {
     const std::pair<std::vector<uint8_t>, int> kCases[] = {{{0, 1, 1}, 2}, {{0}, 2},   {{4}, 3},

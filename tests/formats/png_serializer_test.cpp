@@ -2,7 +2,6 @@
 #include <png.h>
 
 #include "formats/serializer_image_png.h"
-#include "model/dib_section.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
 #include "support/headless_message_box_scope.h"
@@ -119,35 +118,3 @@ TEST(PngSerializer, RefusesWhatADocumentCannotHold)
     }
 }
 
-TEST(PngSerializer, MemoryBlocksLoadIntoSurfacesIncludingRgb)
-{
-    const std::vector<uint8_t> rgb = MakePng(3, 2, 8, PNG_COLOR_TYPE_RGB);
-    CDibSection section;
-    CSerializerImagePng::CImageDibSection sink(&section);
-    std::string error;
-    ASSERT_TRUE(CSerializerImagePng::ReadImage(rgb, sink, &error)) << error;
-    EXPECT_EQ(section.GetBitCount(), 24);
-    EXPECT_EQ(section.GetWidth(), 3);
-    // The first pixel's samples were 0, 1, 2 (red, green, blue): stored blue first.
-    EXPECT_EQ(section.GetRow(0)[0], 2);
-    EXPECT_EQ(section.GetRow(0)[2], 0);
-    EXPECT_EQ(section.GetRow(1)[0], 5) << "row 1 starts with samples 3, 4, 5";
-
-    const std::vector<uint8_t> palette = MakePng(2, 1, 8, PNG_COLOR_TYPE_PALETTE, 4);
-    CDibSection indexed;
-    CSerializerImagePng::CImageDibSection indexedSink(&indexed);
-    ASSERT_TRUE(CSerializerImagePng::ReadImage(palette, indexedSink, &error));
-    EXPECT_EQ(indexed.GetBitCount(), 8);
-    RGBQUAD entry;
-    indexed.GetColorTable(3, 1, &entry);
-    EXPECT_EQ(entry, (RGBQUAD{252, 6, 3, 0}));
-    EXPECT_EQ(indexed.GetRow(0)[1], 1);
-
-    // Without an error string the reason is shown at once.
-    CHeadlessMessageBoxScope boxes;
-    CStippleboxData data;
-    CSerializerImagePng::CImageStippleboxData documentSink(&data);
-    EXPECT_FALSE(CSerializerImagePng::ReadImage(rgb, documentSink, nullptr));
-    ASSERT_EQ(boxes->GetRecords().size(), 1u);
-    EXPECT_EQ(boxes->GetRecords()[0].text, "256色を超える画像は未対応です。");
-}
