@@ -168,21 +168,6 @@ TEST(Interchange, PicturesOtherToolsWroteReadWithTheirColours)
     }
 }
 
-TEST(Interchange, VariantsTheDocumentCannotHoldAreRefused)
-{
-    const std::pair<const char*, const char*> kRefusals[] = {
-        {"png_rgb.png", "256色を超える画像は未対応です。"},
-        {"bmp_24.bmp", "この色数のビットマップには対応していません。"},
-        {"bmp_topdown.bmp", "キャンバスサイズが異常です。"},
-    };
-    for (const auto& [file, text] : kRefusals) {
-        auto serializer = SerializerFor(file);
-        CStippleboxData data;
-        EXPECT_FALSE(serializer->Read(kFixtures / file, &data, false)) << file;
-        EXPECT_EQ(serializer->GetErrorText(), text) << file;
-    }
-}
-
 TEST(Interchange, OtherToolsReadWhatThisProgramWrites)
 {
     if (!HasTool(Convert())) {
