@@ -117,61 +117,6 @@ TEST_F(LayerCacheTest, DisplayModesChooseTheLayersAroundTheCurrentOne)
     EXPECT_EQ(Shown(), Expected({0, 4}));
 }
 
-TEST_F(LayerCacheTest, UpdatesRecomposeOnlyTheirRectangle)
-{
-    MakeLayers(5, 2);
-    const auto expectOnlyInside = [&](const CRect& rect, const std::vector<uint8_t>& outside) {
-        const std::vector<uint8_t> inside = Expected({0, 1, 2, 3, 4});
-        for (int p = 0; p < 48; ++p) {
-            EXPECT_EQ(cache.GetPixels()[p], rect.PtInRect({p % 8, p / 8}) ? inside[p] : outside[p]) << p;
-        }
-    };
-    std::vector<uint8_t> before = Shown();
-    std::fill_n(Layer(2).GetPixels(), 48, uint8_t(52));  // the current layer changed
-    cache.UpdateComposite(1, 1, 2, 2);
-    expectOnlyInside({1, 1, 3, 3}, before);
-
-    before = Shown();
-    std::fill_n(Layer(1).GetPixels(), 48, uint8_t(51));  // layers in front and behind changed
-    std::fill_n(Layer(4).GetPixels(), 48, uint8_t(54));
-    cache.UpdateFrontBack(4, 2, 3, 3);
-    cache.UpdateComposite(4, 2, 3, 3);
-    expectOnlyInside({4, 2, 7, 5}, before);
-
-    cache.UpdateFrontBack(-5, -5, 100, 100);  // clipped to the image
-    cache.UpdateComposite(-5, -5, 100, 100);
-    EXPECT_EQ(Shown(), Expected({0, 1, 2, 3, 4}));
-}
-
-TEST_F(LayerCacheTest, BuffersLiveWhileTheSizeStaysAndLinkFlagsFollowTheCurrentLayer)
-{
-    MakeLayers(4, 2);
-    const uint8_t* composite = cache.GetPixels();
-    Layer(1).SetVisible(false);
-    for (int i = 0; i < 4; ++i) {
-        Layer(i).SetLinkID(i % 2 == 0 ? 5 : 2);
-    }
-    cache.Rebuild();
-    EXPECT_EQ(cache.GetPixels(), composite);
-    EXPECT_EQ(cache.GetLinkedList(), (std::vector<int>{0, 2}));
-    EXPECT_TRUE(Layer(0).IsLinkedToCurrent());
-    EXPECT_FALSE(Layer(3).IsLinkedToCurrent());
-
-    document.SetSize(4, 4, true);
-    for (int i = 0; i < 4; ++i) {
-        Layer(i).Fill(uint8_t(i + 1));
-        Layer(i).SetLinkID(1);
-    }
-    cache.Rebuild();
-    EXPECT_EQ(cache.GetWidth(), 4);
-    EXPECT_EQ(std::vector<uint8_t>(cache.GetPixels(), cache.GetPixels() + 16), std::vector<uint8_t>(16, 1));
-    EXPECT_EQ(cache.GetLinkedList(), (std::vector<int>{0, 1, 2, 3}));
-
-    cache.Reset();
-    EXPECT_EQ(cache.GetPixels(), nullptr);
-    EXPECT_EQ(cache.GetWidth(), 0);
-}
-
 TEST(OnionSkinColors, TransparentPixelsOverAnOpaqueLayerBehindShowTheMeanColour)
 {
     CStippleboxPalette palette;
