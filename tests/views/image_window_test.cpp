@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "platform/headless_window_host.h"
@@ -47,19 +46,6 @@ private:
 };
 
 }  // namespace
-
-TEST(ZoomManager, StepsThroughTheLevelsAndStopsAtTheEnds)
-{
-    const CZoomManager zoom;
-    // An off-level zoom (3) steps to its neighbours.
-    for (const auto& [from, in, out] : {std::tuple{32, 32, 24}, {1, 2, 1}, {12, 16, 8}, {3, 4, 2}}) {
-        EXPECT_EQ(zoom.ZoomIn(from), in) << from;
-        EXPECT_EQ(zoom.ZoomOut(from), out) << from;
-    }
-    EXPECT_FALSE(zoom.CanZoomIn(32));
-    EXPECT_TRUE(zoom.CanZoomIn(24));
-    EXPECT_FALSE(zoom.CanZoomOut(1));
-}
 
 TEST(ImageWindow, CoordinatesMapThroughZoomAndScrollTruncatingTowardZero)
 {
@@ -320,32 +306,6 @@ TEST_F(ImageNavigator, TheMiddleButtonAndTheHandKeyDragTheViewWhateverTheTool)
     window.OnMouseMove(MK_LBUTTON | MK_MBUTTON, {50, 50});
     EXPECT_EQ(log, (std::vector<std::string>{"down 10,10", "drag"})) << "no drag starts mid-stroke";
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{start.x - 5, start.y + 10}));
-}
-
-TEST(ImageWindow, ScrollBarsShowTheRangesInBothModesAndMoveTheView)
-{
-    CTestImageWnd window({200, 100});
-    CHeadlessWindowHost host(window);
-    window.SetOverscroll(true);
-    window.OnSize(400, 300);
-    window.ResetView(true);
-    window.SetZoom(4, true);
-    const CImageWnd::SScroll& horizontal = window.GetHorizontalScroll();
-    EXPECT_EQ(host.GetScrollInfo(EScrollBar::Horizontal),
-              (SScrollInfo{horizontal.minimum, horizontal.maximum, 100, horizontal.position, true}));
-    window.OnHScroll(150);
-    window.OnVScroll(-1000);
-    EXPECT_EQ(window.GetScrollPosition(), (CPoint{150, window.GetVerticalScroll().minimum}));
-    EXPECT_EQ(host.GetScrollInfo(EScrollBar::Horizontal).position, 150);
-    EXPECT_EQ(host.GetScrollInfo(EScrollBar::Vertical).position, window.GetVerticalScroll().minimum);
-
-    CTestImageWnd normal({200, 100});
-    CHeadlessWindowHost normalHost(normal);
-    normal.OnSize(400, 300);
-    normal.ResetView(true);
-    EXPECT_FALSE(normalHost.GetScrollInfo(EScrollBar::Horizontal).enabled) << "the picture fits";
-    normal.SetZoom(4, true);
-    EXPECT_EQ(normalHost.GetScrollInfo(EScrollBar::Horizontal), (SScrollInfo{0, 100, 100, normal.GetScrollPosition().x, true}));
 }
 
 TEST(ImageWindow, AResetViewFitsTheImageWithTheLevelsItIsGiven)

@@ -151,24 +151,6 @@ TEST(LayerThumbnail, SamplesAtTheRunningSumOfTheStep)
     }
 }
 
-TEST_F(LayerWindow, HitTestsByRowAndColumn)
-{
-    for (const auto& [point, row, column] : {std::tuple{CPoint{0, 0}, 0, 0},
-                                             {CPoint{56, 45}, 1, 1},
-                                             {CPoint{103, 119}, 2, 2},
-                                             {CPoint{271, 120}, 3, 3},
-                                             {CPoint{319, 159}, 3, 4},
-                                             {CPoint{100, 160}, -1, -1},  // below the last row
-                                             {CPoint{100, -1}, -1, -1}}) {
-        const CLayerListCtrl::SHit hit = list->HitTest(point);
-        EXPECT_EQ(hit.row, row) << point.x << "," << point.y;
-        EXPECT_EQ(hit.column, column) << point.x << "," << point.y;
-    }
-    EXPECT_EQ(list->GetInsertPosition(19), 0);
-    EXPECT_EQ(list->GetInsertPosition(21), 1);
-    EXPECT_EQ(list->GetInsertPosition(235), 4) << "the last gap follows the last row";
-}
-
 TEST_F(LayerWindow, PaintsOneRowALayerWithItsThumbnailNameAndDelay)
 {
     EXPECT_EQ(list->GetRowCount(), 4);
