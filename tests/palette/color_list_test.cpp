@@ -8,31 +8,12 @@ namespace {
 
 using ColorList = CPaletteWndTest;
 
-TEST_F(ColorList, HitTestsInTheirThreeForms)
+// Where a point falls is left to the gestures below, which press, drag and
+// drop on cells, between them and off the grid.
+TEST_F(ColorList, FitsItsClientSizeToWholeCells)
 {
     EXPECT_EQ(CColorListWnd::FitClientSize({100, 50}), (CSize{97, 65}));
     EXPECT_EQ(CColorListWnd::FitClientSize({10, 300}), (CSize{65, 289})) << "cells of at least 4";
-    const CSize cell = Grid().GetCellSize();
-    struct SCase {
-        CPoint point;
-        int strict;
-        int clamped;
-        int offset;
-    };
-    const SCase cases[] = {
-        {{0, 0}, 0, 0, 0},
-        {{15 * cell.cx + 1, 15 * cell.cy + 1}, 255, 255, 255},
-        {{3 * cell.cx, 2 * cell.cy}, 35, 35, 35},
-        {{-1, 5}, -1, 0, -1},
-        {{16 * cell.cx, 0}, -1, 15, 16},
-        {{5, 16 * cell.cy + 3}, -1, 255, 256},
-        {{-cell.cx - 1, -1}, -1, 0, -18},
-    };
-    for (const SCase& test : cases) {
-        EXPECT_EQ(Grid().HitTest(test.point), test.strict) << test.point.x << "," << test.point.y;
-        EXPECT_EQ(Grid().HitTestClamped(test.point), test.clamped) << test.point.x << "," << test.point.y;
-        EXPECT_EQ(Grid().HitTestOffset(test.point), test.offset) << test.point.x << "," << test.point.y;
-    }
 }
 
 TEST_F(ColorList, PaintsCellsMaskStrokesFramesAndAMarchingOutline)
