@@ -4,7 +4,6 @@
 
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
-#include "platform/keyboard.h"
 #include "support/editor_fixture.h"
 #include "tools/grid_snap.h"
 #include "tools/tool_options.h"
@@ -146,25 +145,6 @@ TEST_F(DrawingTools, TheEyedropperPicksTheVisibleColourOnceAndATapOffTheImageDra
     Options().eyedropper = false;
     canvas.Stroke({{0, 1}});
     EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"5555", "3555"}));
-}
-
-TEST_F(DrawingTools, WhileTheSubKeyIsHeldAPressPicksTheColourInsteadOfDrawing)
-{
-    Open(MakeRowsDocument({{"0300", "0000"}}));
-    Command(kCmdToolRectangle);
-    const auto key = [this](SKeyMessage::EType type) {
-        dialog.PreTranslateKeyMessage({type, VK_MENU, type == SKeyMessage::EType::SysKeyUp, kModifierAlt});
-    };
-    key(SKeyMessage::EType::SysKeyDown);
-    canvas.Stroke({{1, 0}, {3, 1}});
-    EXPECT_EQ(Document().GetDrawingColor(), 3);
-    EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"0300", "0000"}));
-    EXPECT_EQ(UndoText(), "元に戻す");
-    EXPECT_FALSE(Options().eyedropper) << "the mode is not touched";
-
-    key(SKeyMessage::EType::SysKeyUp);
-    canvas.Stroke({{0, 1}, {1, 1}});
-    EXPECT_EQ(GetRows(CurrentLayer()), (PixelRows{"0300", "3300"}));
 }
 
 TEST_F(DrawingTools, ALongPressTakesTheStrokeBackAndPicksTheColourLeavingNoStep)
