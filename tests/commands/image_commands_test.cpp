@@ -40,7 +40,6 @@ protected:
         }
         dialog.OnLayersChanged(true);
     }
-    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
     const CStippleboxImageSelection& Selection() { return CurrentLayer().GetSelection(); }
 };
 

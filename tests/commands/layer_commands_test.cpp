@@ -20,7 +20,6 @@ namespace {
 
 class LayerCommands : public CEditorTest {
 protected:
-    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
     CStippleboxLayerPtrArray& Layers() { return *Document().GetLayers(); }
     int Current() { return Layers().GetCurrentIndex(); }
     void UndoAll()

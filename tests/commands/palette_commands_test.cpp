@@ -11,7 +11,7 @@
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
 #include "support/composite_colors.h"
-#include "support/main_dialog_fixture.h"
+#include "support/editor_fixture.h"
 #include "support/test_documents.h"
 
 // That undoing and redoing these commands gives the stored document back
@@ -21,15 +21,12 @@ namespace {
 
 // The real main dialog with a document of three layers and two palettes of
 // random colours; commands run through its history.
-class PaletteCommands : public CMainDialogTest {
+class PaletteCommands : public CEditorTest {
 protected:
     PaletteCommands() { dialog.InstallDocument(MakeRichDocument(8, 6, 3, 2, 11), {}); }
 
-    CStippleboxData& Document() { return *dialog.GetDocument(); }
     CStippleboxPalette& Palette() { return *Document().GetCurrentPalette(); }
     CStippleboxColorSelection& EntrySelection() { return *Palette().GetColorSelection(); }
-    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
-    void Undo() { dialog.GetCommandManager().Undo(nullptr); }
     std::vector<SPaletteColor> Colors(int count = 256)
     {
         std::vector<SPaletteColor> colors;

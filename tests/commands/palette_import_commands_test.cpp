@@ -3,21 +3,18 @@
 #include "commands/command_palette.h"
 #include "commands/command_palette_import.h"
 #include "model/stipplebox_data.h"
-#include "support/main_dialog_fixture.h"
+#include "support/editor_fixture.h"
 #include "support/test_documents.h"
 
 // Undoing these to the stored bytes is left to the undo property test; these
 // check where the colours go, what stays and what is refused.
 namespace {
 
-class PaletteImport : public CMainDialogTest {
+class PaletteImport : public CEditorTest {
 protected:
     PaletteImport() { dialog.InstallDocument(MakeRichDocument(8, 6, 2, 2, 18), {}); }
 
-    CStippleboxData& Document() { return *dialog.GetDocument(); }
     CStippleboxPalette& Palette() { return *Document().GetCurrentPalette(); }
-    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
-    bool Undo() { return dialog.GetCommandManager().Undo(nullptr); }
     std::vector<SPaletteColor> Colors() { return {Palette().GetColorData(), Palette().GetColorData() + 256}; }
 
     // Three colours named "Dusk", the second transparent.

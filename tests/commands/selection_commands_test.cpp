@@ -3,7 +3,7 @@
 #include "commands/command_image_selection.h"
 #include "model/stipplebox_data.h"
 #include "model/stipplebox_image_selection.h"
-#include "support/main_dialog_fixture.h"
+#include "support/editor_fixture.h"
 #include "support/test_documents.h"
 
 namespace {
@@ -12,7 +12,7 @@ constexpr uint8_t kBackground = 7;
 
 // The real main dialog with a document of three random layers; the current
 // one (2) is linked with layer 1. The background index is 7.
-class SelectionCommands : public CMainDialogTest {
+class SelectionCommands : public CEditorTest {
 protected:
     SelectionCommands()
     {
@@ -21,10 +21,6 @@ protected:
         dialog.OnLayersChanged(true);
     }
 
-    CStippleboxData& Document() { return *dialog.GetDocument(); }
-    CStippleboxLayer& Layer(int index) { return *Document().GetLayers()->GetAt(index); }
-    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
-    void Undo() { dialog.GetCommandManager().Undo(nullptr); }
     std::vector<uint8_t> Stored() { return WriteChunkStream(Document()); }
     void SetRow(int layer, std::vector<uint8_t> row)
     {

@@ -52,6 +52,7 @@ protected:
     CStippleboxLayer& Layer(int index);
     CStippleboxLayer& CurrentLayer();
     void Command(unsigned id) { dialog.OnCommand(id); }
+    bool Execute(std::unique_ptr<CCommand> command) { return dialog.ExecuteCommand(std::move(command)); }
     std::string UndoText() { return Update(57643).GetText().value_or(""); }
     std::string RedoText() { return Update(57644).GetText().value_or(""); }
     bool Undo() { return dialog.GetCommandManager().Undo(nullptr); }
