@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "formats/serializer_image_bmp.h"
-#include "formats/serializer_image_dpx.h"
-#include "formats/serializer_image_gif.h"
-#include "formats/serializer_image_png.h"
 #include "formats/serializer_image_sbx.h"
 #include "formats/serializer_list.h"
 #include "formats/standard_serializers.h"
 #include "model/stipplebox_data.h"
 #include "platform/headless_file_dialog.h"
 #include "support/headless_message_box_scope.h"
-#include "support/scratch_directory.h"
 
 namespace {
 
@@ -70,16 +65,6 @@ TEST(SerializerRegistry, FindMatchesTheExtensionFromTheLastDotCaseInsensitively)
     EXPECT_EQ(CSerializerList::ExtensionOf("/a.b/c"), ".b/c");
 }
 
-TEST(SerializerRegistry, FindSkipsFormatsThatLackADirection)
-{
-    CSerializerList list;
-    list.AddTail(std::make_unique<CNamedFormat>("read only", ".img", CSerializer::kCanRead));
-    list.AddTail(std::make_unique<CNamedFormat>("both", ".img", 3));
-    EXPECT_EQ(list.Find("x.img", CSerializer::kCanRead), list.GetAt(0));
-    EXPECT_EQ(list.Find("x.img", CSerializer::kCanWrite), list.GetAt(1));
-    EXPECT_EQ(list.BuildSaveFilter(), "both|*.img||");
-}
-
 TEST(SerializerRegistry, DialogsAreAskedWithTheirFiltersAndPreselection)
 {
     const CSerializerList list = MakeFiveFormats();
@@ -130,43 +115,6 @@ TEST(SerializerRegistry, ShowErrorAppendsTheDetailOnceAndFallsBackToTheGenericTe
     EXPECT_EQ(records[2].text, "エラーが発生しました。\n\n/tmp/c.bmp");
     EXPECT_EQ(records[3].text, "エラーが発生しました。");
     EXPECT_EQ(records[3].buttons, MessageBoxButtons::Ok);
-}
-
-// Their labels and extensions are checked through the standard list's filters.
-TEST(ImageFormats, EachSaysWhatItKeepsAndReportsItsOpenFailures)
-{
-    const struct {
-        std::unique_ptr<CSerializerImage> serializer;
-        const char* extension;
-        uint32_t storeFlags;
-        const char* readOpenError;
-        const char* writeOpenError;
-    } kFormats[] = {
-        {std::make_unique<CSerializerImagePng>(), ".png", 2, "ファイルのオープンに失敗", "ファイルをオープン出来ませんでした。"},
-        {std::make_unique<CSerializerImageGif>(), ".gif", 2, "ファイルのオープンに失敗しました。",
-         "ファイルのオープンに失敗しました。"},
-        {std::make_unique<CSerializerImageBmp>(), ".bmp", 0, "ファイルのオープンに失敗しました。", "ファイルを開けませんでした。"},
-        {std::make_unique<CSerializerImageDpx>(), ".dpx", 1, "ファイルのオープンに失敗しました。",
-         "ファイルのオープンに失敗しました。"},
-    };
-    CScratchDirectory folder;
-    CStippleboxData picture;
-    picture.Create(2, 2);
-    for (const auto& format : kFormats) {
-        SCOPED_TRACE(format.extension);
-        EXPECT_EQ(format.serializer->GetFlags(), 3u);
-        EXPECT_EQ(format.serializer->GetStoreFlags(), format.storeFlags);
-        const std::string extension = format.extension;
-        CStippleboxData data;
-        EXPECT_FALSE(format.serializer->Read(folder / ("none" + extension), &data, true));
-        EXPECT_EQ(format.serializer->GetErrorText(), format.readOpenError);
-        EXPECT_FALSE(format.serializer->Write(folder / "none" / ("a" + extension), &picture));
-        EXPECT_EQ(format.serializer->GetErrorText(), format.writeOpenError);
-        // A later success starts with an empty text.
-        ASSERT_TRUE(format.serializer->Write(folder / ("a" + extension), &picture));
-        EXPECT_EQ(format.serializer->GetErrorText(), "");
-        EXPECT_TRUE(format.serializer->Read(folder / ("a" + extension), &data, true));
-    }
 }
 
 TEST(ImageFormats, TheStandardListOffersAllFiveNativeFirst)
