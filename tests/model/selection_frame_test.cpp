@@ -58,32 +58,6 @@ std::vector<DisplayPixel> Pixels(const CDibSection& surface)
 
 }  // namespace
 
-TEST(SelectionFrame, NodesFollowTheWalkOfEachOutlineInScanOrder)
-{
-    struct SCase {
-        const char* picture;
-        int width, height;
-        std::vector<SNode> nodes;
-    };
-    const SCase cases[] = {
-        {"X", 1, 1, {{0, 0, T}, {0, 0, R}, {0, 0, B}, {0, 0, L}}},
-        // An inner corner is turned without a node.
-        {"X./XX", 2, 2, {{0, 0, T}, {0, 0, R}, {1, 1, T}, {1, 1, R}, {1, 1, B}, {0, 1, B}, {0, 1, L}, {0, 0, L}}},
-        // Pixels touching at a corner get outlines of their own.
-        {"X./.X", 2, 2, {{0, 0, T}, {0, 0, R}, {0, 0, B}, {0, 0, L}, {1, 1, T}, {1, 1, R}, {1, 1, B}, {1, 1, L}}},
-        // A hole is walked after the outline around it, from its bottom side.
-        {"XXX/X.X/XXX", 3, 3, {{0, 0, T}, {1, 0, T}, {2, 0, T}, {2, 0, R}, {2, 1, R}, {2, 2, R}, {2, 2, B}, {1, 2, B},
-                                {0, 2, B}, {0, 2, L}, {0, 1, L}, {0, 0, L}, {1, 2, T}, {2, 1, L}, {1, 0, B}, {0, 1, R}}},
-    };
-    for (const SCase& c : cases) {
-        EXPECT_EQ(Frame(ParsePicture(c.picture), c.width, c.height).GetNodes(), c.nodes) << c.picture;
-    }
-
-    CSelectionFrameList frame = Frame({1}, 1, 1);
-    frame.Build(std::vector<uint8_t>{1, 1}.data(), 2, 1, false);
-    EXPECT_EQ(frame.GetNodes().size(), 4u) << "without force the outline is kept";
-}
-
 // Random masks, full of holes, one-pixel features and diagonal touches: every
 // boundary edge appears once, and the nodes form closed walks in which each
 // edge begins where the one before it ended.

@@ -12,31 +12,6 @@ SPaletteColor Rgb(int red, int green, int blue)
     return {uint8_t(blue), uint8_t(green), uint8_t(red)};
 }
 
-TEST(ColorSpace, EachSpaceNamesItselfAndItsRanges)
-{
-    struct SCase {
-        int id;
-        const char* name;
-        CColorTriple max;
-        CColorTriple hueGradient;  // the others as the hue bar's gradient takes them
-    };
-    const SCase cases[] = {{0, "RGB", {255, 255, 255}, {1, 2, 3}},
-                           {1, "HSV", {359, 255, 255}, {1, 255, 255}},
-                           {2, "HLS", {359, 255, 255}, {1, 128, 255}}};
-    for (const SCase& test : cases) {
-        const auto space = CreateColorSpace(test.id);
-        EXPECT_EQ(space->Id(), test.id);
-        EXPECT_EQ(space->Name(), test.name);
-        EXPECT_EQ(space->MaxValues(), test.max);
-        CColorTriple triple{1, 2, 3};
-        EXPECT_EQ(space->FixedOthers(0, triple), test.id != 0) << test.name;
-        EXPECT_EQ(triple, test.hueGradient) << test.name;
-        EXPECT_FALSE(space->FixedOthers(1, triple) || space->FixedOthers(2, triple)) << test.name;
-    }
-    EXPECT_EQ(CreateColorSpace(7)->Id(), 0) << "an unknown space from a settings file is RGB";
-    EXPECT_EQ(CColorSpace().Name(), "000");
-}
-
 // The conversions are the integer formulas, truncating: these values are
 // what those give, not what exact arithmetic would.
 TEST(ColorSpace, ConvertsWithTheIntegerFormulas)

@@ -82,14 +82,3 @@ TEST(MemFile, AnAttachedBlockIsReadInPlaceAndNeverGrown)
     EXPECT_EQ(file.Read(&byte, 1), 0u) << "reading past the end gives nothing";
 }
 
-TEST(Exceptions, ReportErrorShowsTheExceptionsOwnText)
-{
-    CHeadlessMessageBoxScope boxes;
-    CFileException(CFileException::Cause::EndOfFile, "/tmp/cat.sbx").ReportError();
-    CMemoryException().ReportError();
-    ASSERT_EQ(boxes->GetRecords().size(), 2u);
-    EXPECT_NE(boxes->GetRecords()[0].text.find("/tmp/cat.sbx"), std::string::npos);
-    EXPECT_EQ(boxes->GetRecords()[0].buttons, MessageBoxButtons::Ok);
-    EXPECT_EQ(boxes->GetRecords()[1].text, "メモリが不足しています。");
-    EXPECT_STREQ(CDataFormatException("壊れています。").what(), "壊れています。");
-}
