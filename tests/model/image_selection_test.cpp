@@ -65,38 +65,6 @@ TEST(FloatingSelection, AMovedSelectionCutsItsPixelsOutAndPaintsThemOverTheNewPl
     EXPECT_EQ(canvas.Pixels(1), middle) << "a layer without one is passed over";
 }
 
-TEST(FloatingSelection, PixelsMovedOffTheCanvasComeBackWhenMovedBack)
-{
-    SCanvas canvas(6, 4);
-    canvas.Select(0, {3, 1, 6, 3});
-    std::vector<CStippleboxLayer*> layers{&canvas.Layer()};
-    MoveSelections(layers, {0, 0}, false, 0);  // lifts the content in place
-    const std::vector<uint8_t> before = canvas.Pixels();
-
-    MoveSelections(layers, {2, 1}, false, 0);
-    EXPECT_EQ(canvas.Layer().GetPixel(5, 2), 13) << "one pixel still on the canvas";
-    MoveSelections(layers, {-9, -5}, false, 0);  // wholly off
-    MoveSelections(layers, {7, 4}, false, 0);
-    EXPECT_EQ(canvas.Pixels(), before);
-}
-
-TEST(FloatingSelection, PaintingCanLetTheLayerShowThroughOneIndex)
-{
-    SCanvas canvas(4, 1);
-    CStippleboxImageSelection& selection = canvas.Layer().GetSelection();
-    selection.Create({-1, 0, 4, 1}, {1, 1, 1, 1, 0});
-    selection.GetFloating() = {6, 7, 5, 7, 7};
-    std::vector<CStippleboxLayer*> layers{&canvas.Layer()};
-    PaintSelections(layers, true, 7);
-    EXPECT_EQ(canvas.Pixels(), (std::vector<uint8_t>{0, 5, 2, 3}));
-    PaintSelections(layers, false, 7);
-    EXPECT_EQ(canvas.Pixels(), (std::vector<uint8_t>{7, 5, 7, 3}));
-
-    selection.GetUnderneath() = {50, 51, 52, 53, 54};
-    RestoreUnderneath(layers);
-    EXPECT_EQ(canvas.Pixels(), (std::vector<uint8_t>{51, 52, 53, 3}));
-}
-
 TEST(ImageSelection, TrimToMaskCropsToTheBytesEqualToOne)
 {
     CStippleboxImageSelection selection;

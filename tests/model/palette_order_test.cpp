@@ -32,20 +32,6 @@ std::vector<int> Blues(const CStippleboxPalette& palette, int count)
 
 }  // namespace
 
-TEST(PaletteOrder, MovingAnEntryShiftsTheOnesBetween)
-{
-    const auto numbered = NumberedPalette();
-    CStippleboxPalette& palette = *numbered;
-    ReorderEntries(palette, MakeMoveOrder(2, 5));
-    EXPECT_EQ(Blues(palette, 7), (std::vector<int>{0, 1, 3, 4, 5, 2, 6}));
-    EXPECT_EQ(palette.GetTriple(5)[0], 2) << "every per-entry field moves";
-    ReorderEntries(palette, MakeMoveOrder(5, 2));
-    EXPECT_EQ(Blues(palette, 7), (std::vector<int>{0, 1, 2, 3, 4, 5, 6})) << "the move back restores the order";
-    ReorderEntries(palette, MakeMoveOrder(250, 1));
-    EXPECT_EQ(Blues(palette, 4), (std::vector<int>{0, 250, 1, 2}));
-    EXPECT_EQ(palette.GetColor(250).blue, 249);
-}
-
 TEST(PaletteOrder, RenumberingAPictureWithAnOrderKeepsEveryPixelsColour)
 {
     std::mt19937 random(3);
