@@ -157,26 +157,6 @@ TEST(GifSerializer, TheAnimationWriterClearsItsErrorAndCommitsOnlyOnSuccess)
     EXPECT_TRUE(boxes->GetRecords().empty()) << "no notice without the flag";
 }
 
-TEST(GifFile, ASingleLoopCarriesNoAnimationBlockAndOthersCountRepetitions)
-{
-    CGifInfo info;
-    info.globalColorTable = Grey(4);
-    AddFrame(info, 0, 0, 2, 2, 0);
-    AddFrame(info, 0, 0, 2, 2, 1);
-    info.playCount = 1;
-    EXPECT_FALSE(Contains(WriteInfo(info), "NETSCAPE"));
-    info.playCount = 3;
-    const std::vector<uint8_t> thrice = WriteInfo(info);
-    const auto at = std::search(thrice.begin(), thrice.end(), std::begin("NETSCAPE2.0"), std::end("NETSCAPE2.0") - 1);
-    ASSERT_NE(at, thrice.end());
-    EXPECT_EQ(at[11], 3);
-    EXPECT_EQ(at[13], 2) << "repetitions = plays - 1";
-    CGifInfo back;
-    std::string error;
-    ASSERT_TRUE(ReadGif(thrice, back, error));
-    EXPECT_EQ(back.playCount, 3);
-}
-
 TEST(GifFile, TheScreenIsTheFramesBoundingBoxAndTableCountsAreChecked)
 {
     CGifInfo info;
