@@ -157,41 +157,6 @@ TEST(GifSerializer, TheAnimationWriterClearsItsErrorAndCommitsOnlyOnSuccess)
     EXPECT_TRUE(boxes->GetRecords().empty()) << "no notice without the flag";
 }
 
-TEST(GifFile, TheScreenIsTheFramesBoundingBoxAndTableCountsAreChecked)
-{
-    CGifInfo info;
-    info.globalColorTable = Grey(4);
-    AddFrame(info, 3, 1, 2, 2, 0);
-    AddFrame(info, 0, 5, 1, 1, 0);
-    WriteInfo(info);
-    EXPECT_EQ(info.width, 5);
-    EXPECT_EQ(info.height, 6);
-    EXPECT_EQ(info.colorResolution, 2);
-
-    const struct {
-        void (*make)(CGifInfo&);
-        const char* message;
-    } kRefusals[] = {
-        {[](CGifInfo& i) { AddFrame(i, 0, 0, 1, 1, 0); i.globalColorTable = Grey(3); },
-         "グローバルパレットの色数が異常です：3色"},
-        {[](CGifInfo& i) { AddFrame(i, 0, 0, 1, 1, 0).localColorTable = Grey(512); },
-         "ローカルパレットの色数が異常です：512色"},
-        {[](CGifInfo& i) { AddFrame(i, 0, 0, 1, 1, 0); },
-         "1ピクセル辺りのビット数計算に失敗しました。\nパレットの色数が異常です : 0"},
-        {[](CGifInfo&) {}, "画像情報が存在しません。"},
-        {[](CGifInfo& i) { AddFrame(i, 65535, 0, 1, 1, 0); i.globalColorTable = Grey(2); },
-         "スクリーンサイズが異常です : 65536 x 1"},
-    };
-    for (const auto& refusal : kRefusals) {
-        CGifInfo bad;
-        refusal.make(bad);
-        CGifFile gif;
-        std::vector<uint8_t> bytes;
-        EXPECT_FALSE(gif.Write(bad, bytes)) << refusal.message;
-        EXPECT_EQ(gif.GetErrorText(), refusal.message);
-    }
-}
-
 TEST(GifFile, OptionalBlocksAreReadOrSkippedWithOneNoticeEach)
 {
     CHeadlessMessageBoxScope boxes;
