@@ -38,8 +38,11 @@ BENCHMARK(BM_ExportSpriteSheet)->Unit(benchmark::kMillisecond);
 void BM_WriteSheetPixelsDirectLibpng(benchmark::State& state)
 {
     const SSpriteSheetLayout layout = MakeSpriteSheetLayout(Animation(), kGrid);
-    const std::vector<uint8_t> pixels = ComposeSpriteSheet(Animation(), layout);
     const CSize size = layout.GetSheetSize();
+    std::vector<uint8_t> pixels(size_t(size.cx) * size_t(size.cy));
+    for (int y = 0; y < size.cy; ++y) {
+        ComposeSpriteSheetRow(Animation(), layout, y, &pixels[size_t(y) * size_t(size.cx)]);
+    }
     for (auto _ : state) {
         const std::vector<uint8_t> file = WritePngDirect(pixels.data(), size.cx, size.cy,
                                                          *Animation().GetCurrentPalette(),

@@ -343,11 +343,6 @@ bool CSerializerImagePng::WriteIndexed(CFile& file, const SIndexedPicture& pictu
         alphas.assign(*picture.transparentIndex + 1, 255);
         alphas.back() = 0;
     }
-    std::vector<png_bytep> rows(picture.height);
-    for (int y = 0; y < picture.height; ++y) {
-        rows[y] = const_cast<png_bytep>(picture.pixels + size_t(y) * picture.stride);
-    }
-    png_bytepp rowPointers = rows.data();
     const png_bytep alphaValues = alphas.data();
     const int alphaCount = static_cast<int>(alphas.size());
     const auto width = static_cast<png_uint_32>(picture.width);
@@ -360,7 +355,9 @@ bool CSerializerImagePng::WriteIndexed(CFile& file, const SIndexedPicture& pictu
                 png_set_tRNS(png, info, alphaValues, alphaCount, nullptr);
             }
             png_write_info(png, info);
-            png_write_image(png, rowPointers);
+            for (int y = 0; y < picture.height; ++y) {
+                png_write_row(png, picture.row(y));
+            }
             png_write_end(png, info);
         })) {
         // libpng's own errors leave no text; a failed write keeps its reason.
@@ -377,8 +374,7 @@ bool CSerializerImagePng::OnWriteFile(CFile& file, CStippleboxData* data)
     SIndexedPicture picture;
     picture.width = layer.GetWidth();
     picture.height = layer.GetHeight();
-    picture.pixels = layer.GetPixels();
-    picture.stride = size_t(layer.GetWidth());
+    picture.row = [&layer](int y) { return layer.GetPixels() + size_t(y) * size_t(layer.GetWidth()); };
     picture.palette = &palette;
     std::string error;
     if (!WriteIndexed(file, picture, &error)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,8 +69,10 @@ public:
     struct SIndexedPicture {
         int width = 0;
         int height = 0;
-        const uint8_t* pixels = nullptr;
-        size_t stride = 0;
+        // Row y's palette indices, asked for top to bottom; the row need only
+        // stay valid until the next call, so a large picture can be made a
+        // row at a time instead of held whole.
+        std::function<const uint8_t*(int y)> row;
         const CStippleboxPalette* palette = nullptr;
         std::optional<uint8_t> transparentIndex;
     };

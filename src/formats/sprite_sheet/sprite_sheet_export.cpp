@@ -46,20 +46,17 @@ SSpriteSheetLayout MakeSpriteSheetLayout(const CStippleboxData& data, const SSpr
                                     options.padding);
 }
 
-std::vector<uint8_t> ComposeSpriteSheet(const CStippleboxData& data, const SSpriteSheetLayout& layout)
+void ComposeSpriteSheetRow(const CStippleboxData& data, const SSpriteSheetLayout& layout, int y, uint8_t* row)
 {
-    const CSize sheet = layout.GetSheetSize();
-    std::vector<uint8_t> pixels(size_t(sheet.cx) * size_t(sheet.cy), data.GetBackgroundColor());
+    std::memset(row, data.GetBackgroundColor(), size_t(layout.GetSheetSize().cx));
     const size_t frameWidth = size_t(layout.frameSize.cx);
     for (int frame = 0; frame < layout.frameCount; ++frame) {
         const CRect cell = layout.GetFrameRect(frame);
-        const uint8_t* source = LayerOfFrame(data, frame).GetPixels();
-        for (int y = 0; y < layout.frameSize.cy; ++y) {
-            std::memcpy(&pixels[size_t(cell.top + y) * size_t(sheet.cx) + size_t(cell.left)],
-                        source + size_t(y) * frameWidth, frameWidth);
+        if (y >= cell.top && y < cell.bottom) {
+            const uint8_t* source = LayerOfFrame(data, frame).GetPixels() + size_t(y - cell.top) * frameWidth;
+            std::memcpy(row + cell.left, source, frameWidth);
         }
     }
-    return pixels;
 }
 
 std::string FormatSpriteSheetJson(const CStippleboxData& data, const SSpriteSheetLayout& layout,
@@ -114,12 +111,14 @@ bool WriteSpriteSheet(const CStippleboxData& data, const SSpriteSheetOptions& op
         *error = "スプライトシートが大きすぎます。";
         return false;
     }
-    const std::vector<uint8_t> pixels = ComposeSpriteSheet(data, layout);
+    std::vector<uint8_t> row(size_t(layout.GetSheetSize().cx));
     CSerializerImagePng::SIndexedPicture picture;
     picture.width = layout.GetSheetSize().cx;
     picture.height = layout.GetSheetSize().cy;
-    picture.pixels = pixels.data();
-    picture.stride = size_t(picture.width);
+    picture.row = [&](int y) {
+        ComposeSpriteSheetRow(data, layout, y, row.data());
+        return row.data();
+    };
     picture.palette = data.GetCurrentPalette();
     picture.transparentIndex = data.GetBackgroundColor();
     if (!CSerializerImagePng::WriteIndexed(sheet, picture, error)) {

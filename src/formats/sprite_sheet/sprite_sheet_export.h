@@ -24,9 +24,10 @@ struct SSpriteSheetOptions {
 
 SSpriteSheetLayout MakeSpriteSheetLayout(const CStippleboxData& data, const SSpriteSheetOptions& options);
 
-// The sheet's palette indices, row by row: each frame's layer in its cell,
-// the background colour between and after the frames.
-std::vector<uint8_t> ComposeSpriteSheet(const CStippleboxData& data, const SSpriteSheetLayout& layout);
+// Row y of the sheet's palette indices into row (the sheet's width): each
+// frame's layer in its cell, the background colour between and after the
+// frames. A row at a time, so that a large sheet is never held whole.
+void ComposeSpriteSheetRow(const CStippleboxData& data, const SSpriteSheetLayout& layout, int y, uint8_t* row);
 
 // The JSON text; imageName is the sheet's file name as the JSON refers to it.
 std::string FormatSpriteSheetJson(const CStippleboxData& data, const SSpriteSheetLayout& layout,
