@@ -71,6 +71,12 @@ std::string CEditorProcess::ReadUntil(const std::string& text, std::chrono::seco
     return output;
 }
 
+bool CEditorProcess::WaitForFirstPaint()
+{
+    const std::string reported = "first canvas painted";
+    return ReadUntil(reported, std::chrono::seconds(120)).find(reported) != std::string::npos;
+}
+
 int CEditorProcess::WaitForExit(std::chrono::seconds timeout)
 {
     int status = 0;

@@ -31,6 +31,8 @@ public:
 
     // Standard error up to the text, or all that came before the time ran out.
     std::string ReadUntil(const std::string& text, std::chrono::seconds timeout);
+    // Whether the editor reported its first painted canvas within two minutes.
+    bool WaitForFirstPaint();
     // The exit status, or -1 when the editor has not ended in time.
     int WaitForExit(std::chrono::seconds timeout);
     // Ends the editor at once, as a crash or a killed session does.

@@ -167,8 +167,7 @@ TEST(Journey, ThreeLayersDrawnSavedReopenedAndExportedAsAnAnimation)
     std::optional<CPoint> corner;
     {
         CEditorProcess editor({file.string()});
-        ASSERT_NE(editor.ReadUntil("first canvas painted", std::chrono::seconds(120)).find("first canvas painted"),
-                  std::string::npos);
+        ASSERT_TRUE(editor.WaitForFirstPaint());
         corner = WaitForGriddedWhitePicture(64, kZoom);
         ASSERT_TRUE(corner) << "the opened picture is not on the screen";
         for (const SStroke& stroke : kStrokes) {
@@ -204,8 +203,7 @@ TEST(Journey, ThreeLayersDrawnSavedReopenedAndExportedAsAnAnimation)
     }
 
     CEditorProcess editor({file.string()});
-    ASSERT_NE(editor.ReadUntil("first canvas painted", std::chrono::seconds(120)).find("first canvas painted"),
-              std::string::npos);
+    ASSERT_TRUE(editor.WaitForFirstPaint());
     std::this_thread::sleep_for(std::chrono::seconds(1));
     const std::string screen = CaptureScreen();
     for (const SStroke& stroke : kStrokes) {

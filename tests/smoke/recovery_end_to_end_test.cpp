@@ -48,8 +48,7 @@ TEST(RecoveryEndToEnd, AKilledEditorsDrawingIsOfferedRestoredAndSavedBack)
     std::optional<CPoint> corner;
     {
         CEditorProcess editor({file.string()});
-        ASSERT_NE(editor.ReadUntil("first canvas painted", std::chrono::seconds(120)).find("first canvas painted"),
-                  std::string::npos);
+        ASSERT_TRUE(editor.WaitForFirstPaint());
         corner = WaitForGriddedWhitePicture(64, kZoom);
         ASSERT_TRUE(corner) << "the opened picture is not on the screen";
         // The freehand tool by its key (B), then a line across the picture.
@@ -69,8 +68,7 @@ TEST(RecoveryEndToEnd, AKilledEditorsDrawingIsOfferedRestoredAndSavedBack)
     EXPECT_EQ(Snapshots(recovery).size(), 1u) << "a killed editor leaves its snapshot";
 
     CEditorProcess editor;
-    ASSERT_NE(editor.ReadUntil("first canvas painted", std::chrono::seconds(120)).find("first canvas painted"),
-              std::string::npos);
+    ASSERT_TRUE(editor.WaitForFirstPaint());
     // The offer is a message box titled with the program's name alone; Return
     // takes its default answer, "はい" (restore).
     ASSERT_TRUE(HasWindowTitled("^Stipple Box 2$"));
