@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "convert/convert_command.h"
+#include "convert/run_tool.h"
 #include "formats/palette_files/palette_file_io.h"
 #include "formats/serializer_image_sbx.h"
-#include "formats/serializer_list.h"
-#include "formats/standard_serializers.h"
 #include "model/stipplebox_data.h"
 #include "support/editor_fixture.h"
 #include "support/scratch_directory.h"
@@ -25,13 +21,9 @@ protected:
     std::string Path(const std::string& name) const { return (folder / name).string(); }
     int Run(std::vector<std::string> arguments)
     {
-        CSerializerList formats;
-        AddStandardSerializers(formats);
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = RunConvert(arguments, formats, out, err);
-        errors = err.str();
-        return status;
+        const SRun run = RunTool(std::move(arguments));
+        errors = run.err;
+        return run.status;
     }
     std::unique_ptr<CStippleboxData> ReadSbx(const std::string& name)
     {

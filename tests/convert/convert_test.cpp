@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 
-#include "convert/convert_command.h"
+#include "convert/run_tool.h"
 #include "formats/serializer_image_bmp.h"
 #include "formats/serializer_image_gif.h"
 #include "formats/serializer_image_png.h"
 #include "formats/serializer_image_sbx.h"
-#include "formats/serializer_list.h"
-#include "formats/standard_serializers.h"
 #include "formats/gif_file.h"
 #include "model/stipplebox_data.h"
 #include "support/editor_fixture.h"
@@ -18,21 +15,6 @@
 
 namespace {
 
-struct SRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-SRun RunTool(std::vector<std::string> arguments)
-{
-    CSerializerList formats;
-    AddStandardSerializers(formats);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunConvert(arguments, formats, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The indices of a written file's picture, read back.
 std::vector<uint8_t> ReadPixels(CSerializerImage&& format, const std::filesystem::path& path)
