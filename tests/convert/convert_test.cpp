@@ -31,12 +31,16 @@ std::vector<uint8_t> ReadPixels(CSerializerImage&& format, const std::filesystem
 class Convert : public ::testing::Test {
 protected:
     // A three-layer file, front to back: 3 in the first pixel over background
-    // colour 0; a hidden layer with 2 in the top-left two; all 1.
+    // colour 0; a hidden layer with 2 in the top-left two; all 1. Every delay is
+    // set, as a new layer's would be whatever an earlier read remembered.
     Convert()
     {
         auto data = MakeRowsDocument({{"3000", "0000"}, {"2200", "0000"}, {"1111", "1111"}});
-        (*data->GetLayers())[1]->SetVisible(false);
-        (*data->GetLayers())[0]->GetDelay().SetDelay(40, CDelay::kMillisecondsUnit, false);
+        CStippleboxLayerPtrArray& layers = *data->GetLayers();
+        layers[1]->SetVisible(false);
+        for (int i = 0; i < 3; ++i) {
+            layers[i]->GetDelay().SetDelay(i == 0 ? 40 : 120, CDelay::kMillisecondsUnit, false);
+        }
         EXPECT_TRUE(CSerializerImageSbx().Write(Path("layers.sbx"), data.get()));
     }
     std::string Path(const std::string& name) const { return (folder / name).string(); }
@@ -111,8 +115,8 @@ TEST_F(Convert, InfoDescribesTheDocument)
               "background colour: 0\n"
               "layers: 3 (current 0, 0 in front)\n"
               "  0 \"Layer001\" visible, delay 40 ms\n"
-              "  1 \"Layer002\" hidden, delay 83 ms\n"
-              "  2 \"Layer003\" visible, delay 83 ms\n"
+              "  1 \"Layer002\" hidden, delay 120 ms\n"
+              "  2 \"Layer003\" visible, delay 120 ms\n"
               "palettes: 1 (current 0)\n"
               "  0 \"Pal001\"\n");
 }
