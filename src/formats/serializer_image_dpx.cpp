@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr size_t kFileHeaderSize = 160;
+constexpr size_t kDpxFileHeaderSize = 160;
 constexpr uint32_t kHeaderWord = 0x2110;
 constexpr uint32_t kFileHasPalette = 0x1;
 constexpr size_t kPaletteBlockSize = 1024;
@@ -63,9 +63,9 @@ size_t RowStride(int width)
     return (size_t(width) + 3) / 4 * 4;
 }
 
-std::array<uint8_t, kFileHeaderSize> MakeFileHeader(const CStippleboxData& data)
+std::array<uint8_t, kDpxFileHeaderSize> MakeFileHeader(const CStippleboxData& data)
 {
-    std::array<uint8_t, kFileHeaderSize> header{};
+    std::array<uint8_t, kDpxFileHeaderSize> header{};
     size_t position = 0;
     for (const std::string_view line : kTextLines) {
         if (position != 0) {
@@ -153,7 +153,7 @@ bool CSerializerImageDpx::OnReadFile(CFile& file, CStippleboxData* data, bool)
     CStippleboxFileUtility utility;
     utility.Attach(&file, false);
 
-    std::array<uint8_t, kFileHeaderSize> fileHeader{};
+    std::array<uint8_t, kDpxFileHeaderSize> fileHeader{};
     const size_t headerRead = utility.Read(fileHeader.data(), fileHeader.size(), false);
     if (headerRead < 3 || std::memcmp(fileHeader.data(), "DPX", 3) != 0) {
         SetErrorText("このファイルはPelmark形式ではありません。");

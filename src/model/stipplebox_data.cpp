@@ -7,13 +7,13 @@
 namespace {
 
 enum : uint16_t {
-    kChunkWidth = 1001,
-    kChunkHeight = 1002,
-    kChunkLayers = 1003,
-    kChunkPalettes = 1004,
-    kChunkDrawingColor = 1005,
-    kChunkBackgroundColor = 1006,
-    kChunkDelayUnit = 1007,
+    kDocumentChunkWidth = 1001,
+    kDocumentChunkHeight = 1002,
+    kDocumentChunkLayers = 1003,
+    kDocumentChunkPalettes = 1004,
+    kDocumentChunkDrawingColor = 1005,
+    kDocumentChunkBackgroundColor = 1006,
+    kDocumentChunkDelayUnit = 1007,
 };
 
 }  // namespace
@@ -52,25 +52,25 @@ std::unique_ptr<CStippleboxLayerPtrArray> CStippleboxData::ExchangeLayers(
 
 void CStippleboxData::WriteChunks(CStippleboxChunkFile& file)
 {
-    file.WriteDwordChunk(kChunkWidth, static_cast<uint32_t>(m_width));
-    file.WriteDwordChunk(kChunkHeight, static_cast<uint32_t>(m_height));
-    file.WriteObjectChunk(kChunkLayers, *m_layers);
-    file.WriteObjectChunk(kChunkPalettes, *m_palettes);
-    file.WriteByteChunk(kChunkDrawingColor, m_drawingColor);
-    file.WriteByteChunk(kChunkBackgroundColor, m_backgroundColor);
-    file.WriteByteChunk(kChunkDelayUnit, m_delayUnit);
+    file.WriteDwordChunk(kDocumentChunkWidth, static_cast<uint32_t>(m_width));
+    file.WriteDwordChunk(kDocumentChunkHeight, static_cast<uint32_t>(m_height));
+    file.WriteObjectChunk(kDocumentChunkLayers, *m_layers);
+    file.WriteObjectChunk(kDocumentChunkPalettes, *m_palettes);
+    file.WriteByteChunk(kDocumentChunkDrawingColor, m_drawingColor);
+    file.WriteByteChunk(kDocumentChunkBackgroundColor, m_backgroundColor);
+    file.WriteByteChunk(kDocumentChunkDelayUnit, m_delayUnit);
 }
 
 void CStippleboxData::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier, uint32_t length)
 {
     switch (identifier) {
-    case kChunkWidth:
+    case kDocumentChunkWidth:
         m_width = static_cast<int32_t>(ReadDwordPayload(file, length));
         break;
-    case kChunkHeight:
+    case kDocumentChunkHeight:
         m_height = static_cast<int32_t>(ReadDwordPayload(file, length));
         break;
-    case kChunkLayers: {
+    case kDocumentChunkLayers: {
         // The layers are checked against the canvas as they are read.
         std::string error;
         if (!CSerializerImage::CheckCanvasSize(m_width, m_height, &error)) {
@@ -80,17 +80,17 @@ void CStippleboxData::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier,
         m_layers->ReadLayers(file, length, m_width, m_height);
         break;
     }
-    case kChunkPalettes:
+    case kDocumentChunkPalettes:
         m_palettes = std::make_unique<CStippleboxPalettePtrArray>();
         m_palettes->ReadChunks(file, length);
         break;
-    case kChunkDrawingColor:
+    case kDocumentChunkDrawingColor:
         m_drawingColor = ReadBytePayload(file, length);
         break;
-    case kChunkBackgroundColor:
+    case kDocumentChunkBackgroundColor:
         m_backgroundColor = ReadBytePayload(file, length);
         break;
-    case kChunkDelayUnit:
+    case kDocumentChunkDelayUnit:
         m_delayUnit = ReadBytePayload(file, length);
         break;
     default:

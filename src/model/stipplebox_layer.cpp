@@ -12,13 +12,13 @@
 namespace {
 
 enum : uint16_t {
-    kChunkName = 1000,
-    kChunkWidth = 1001,
-    kChunkHeight = 1002,
-    kChunkPixels = 1003,
-    kChunkVisible = 1004,
-    kChunkLinkId = 1005,
-    kChunkDelay = 1006,
+    kLayerChunkName = 1000,
+    kLayerChunkWidth = 1001,
+    kLayerChunkHeight = 1002,
+    kLayerChunkPixels = 1003,
+    kLayerChunkVisible = 1004,
+    kLayerChunkLinkId = 1005,
+    kLayerChunkDelay = 1006,
 };
 
 }  // namespace
@@ -66,25 +66,25 @@ void CStippleboxLayer::SetPixels(int width, int height, std::vector<uint8_t> pix
 
 void CStippleboxLayer::WriteChunks(CStippleboxChunkFile& file)
 {
-    file.WriteDwordChunk(kChunkWidth, static_cast<uint32_t>(m_width));
-    file.WriteDwordChunk(kChunkHeight, static_cast<uint32_t>(m_height));
-    file.WriteBytesChunk(kChunkPixels, m_pixels);
-    file.WriteStringChunk(kChunkName, m_name);
-    file.WriteByteChunk(kChunkVisible, m_visible ? 1 : 0);
-    file.WriteDwordChunk(kChunkLinkId, static_cast<uint32_t>(m_linkId));
-    file.WriteDwordChunk(kChunkDelay, static_cast<uint32_t>(m_delay.GetTicks()));
+    file.WriteDwordChunk(kLayerChunkWidth, static_cast<uint32_t>(m_width));
+    file.WriteDwordChunk(kLayerChunkHeight, static_cast<uint32_t>(m_height));
+    file.WriteBytesChunk(kLayerChunkPixels, m_pixels);
+    file.WriteStringChunk(kLayerChunkName, m_name);
+    file.WriteByteChunk(kLayerChunkVisible, m_visible ? 1 : 0);
+    file.WriteDwordChunk(kLayerChunkLinkId, static_cast<uint32_t>(m_linkId));
+    file.WriteDwordChunk(kLayerChunkDelay, static_cast<uint32_t>(m_delay.GetTicks()));
 }
 
 void CStippleboxLayer::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier, uint32_t length)
 {
     switch (identifier) {
-    case kChunkWidth:
+    case kLayerChunkWidth:
         m_width = static_cast<int32_t>(ReadDwordPayload(file, length));
         break;
-    case kChunkHeight:
+    case kLayerChunkHeight:
         m_height = static_cast<int32_t>(ReadDwordPayload(file, length));
         break;
-    case kChunkPixels:
+    case kLayerChunkPixels:
         if (m_width <= 0 || m_height <= 0) {
             break;  // the size must come first
         }
@@ -101,16 +101,16 @@ void CStippleboxLayer::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier
         Create(m_width, m_height);
         file.Read(m_pixels.data(), length, true);
         break;
-    case kChunkName:
+    case kLayerChunkName:
         m_name = file.ReadString(length / 2);
         break;
-    case kChunkVisible:
+    case kLayerChunkVisible:
         m_visible = ReadBytePayload(file, length) != 0;
         break;
-    case kChunkLinkId:
+    case kLayerChunkLinkId:
         m_linkId = static_cast<int32_t>(ReadDwordPayload(file, length));
         break;
-    case kChunkDelay:
+    case kLayerChunkDelay:
         m_delay.SetDelay(static_cast<int32_t>(ReadDwordPayload(file, length)), 0, true);
         break;
     default:

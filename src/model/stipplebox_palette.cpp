@@ -10,12 +10,12 @@
 namespace {
 
 enum : uint16_t {
-    kChunkCount = 1000,
-    kChunkColors = 1001,
-    kChunkTriples = 1002,
-    kChunkColorSpaceIds = 1003,
-    kChunkMask = 1004,
-    kChunkName = 1005,
+    kPaletteChunkCount = 1000,
+    kPaletteChunkColors = 1001,
+    kPaletteChunkTriples = 1002,
+    kPaletteChunkColorSpaceIds = 1003,
+    kPaletteChunkMask = 1004,
+    kPaletteChunkName = 1005,
 };
 
 }  // namespace
@@ -145,17 +145,17 @@ int CStippleboxPalette::FindNearest(const SPaletteColor& color, int excludedInde
 void CStippleboxPalette::WriteChunks(CStippleboxChunkFile& file)
 {
     const size_t n = size_t(m_count);
-    file.WriteDwordChunk(kChunkCount, static_cast<uint32_t>(m_count));
-    file.WriteBytesChunk(kChunkColors, {reinterpret_cast<const uint8_t*>(m_colors.data()), n * 3});
+    file.WriteDwordChunk(kPaletteChunkCount, static_cast<uint32_t>(m_count));
+    file.WriteBytesChunk(kPaletteChunkColors, {reinterpret_cast<const uint8_t*>(m_colors.data()), n * 3});
     std::vector<uint8_t> triples(n * 6);
     for (size_t i = 0; i < n * 3; ++i) {
         triples[2 * i] = static_cast<uint8_t>(m_triples[i]);
         triples[2 * i + 1] = static_cast<uint8_t>(m_triples[i] >> 8);
     }
-    file.WriteBytesChunk(kChunkTriples, triples);
-    file.WriteBytesChunk(kChunkColorSpaceIds, m_colorSpaceIds);
-    file.WriteBytesChunk(kChunkMask, m_mask);
-    file.WriteStringChunk(kChunkName, m_name);
+    file.WriteBytesChunk(kPaletteChunkTriples, triples);
+    file.WriteBytesChunk(kPaletteChunkColorSpaceIds, m_colorSpaceIds);
+    file.WriteBytesChunk(kPaletteChunkMask, m_mask);
+    file.WriteStringChunk(kPaletteChunkName, m_name);
 }
 
 void CStippleboxPalette::ReadChunk(CStippleboxChunkFile& file, uint16_t identifier, uint32_t length)
@@ -169,7 +169,7 @@ void CStippleboxPalette::ReadChunk(CStippleboxChunkFile& file, uint16_t identifi
         }
     };
     switch (identifier) {
-    case kChunkCount: {
+    case kPaletteChunkCount: {
         const uint32_t count = ReadDwordPayload(file, length);
         // Pixels index the palette directly, so it must cover every byte value.
         if (count != kEntryCount) {
@@ -178,14 +178,14 @@ void CStippleboxPalette::ReadChunk(CStippleboxChunkFile& file, uint16_t identifi
         Create(static_cast<int>(count), true);
         break;
     }
-    case kChunkColors: {
+    case kPaletteChunkColors: {
         requirePayload(3);
         std::vector<SPaletteColor> colors(m_count);
         file.Read(colors.data(), length, true);
         SetColors(0, m_count, colors.data());
         break;
     }
-    case kChunkTriples: {
+    case kPaletteChunkTriples: {
         requirePayload(6);
         std::vector<uint8_t> bytes(length);
         file.Read(bytes.data(), length, true);
@@ -194,15 +194,15 @@ void CStippleboxPalette::ReadChunk(CStippleboxChunkFile& file, uint16_t identifi
         }
         break;
     }
-    case kChunkColorSpaceIds:
+    case kPaletteChunkColorSpaceIds:
         requirePayload(1);
         file.Read(m_colorSpaceIds.data(), length, true);
         break;
-    case kChunkMask:
+    case kPaletteChunkMask:
         requirePayload(1);
         file.Read(m_mask.data(), length, true);
         break;
-    case kChunkName:
+    case kPaletteChunkName:
         m_name = file.ReadString(length / 2);
         break;
     default:

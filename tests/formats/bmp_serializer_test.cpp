@@ -34,7 +34,7 @@ std::vector<uint8_t> MakeBmp(int width, int height, int bitsPerPixel, uint32_t c
     return bytes;
 }
 
-SReadOutcome Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+SReadOutcome ReadBmp(const std::vector<uint8_t>& bytes, CStippleboxData& data)
 {
     CSerializerImageBmp bmp;
     return ReadOutcome(bmp, bytes, data);
@@ -81,7 +81,7 @@ TEST(BmpSerializer, WritesAnUncompressed8BitBitmapBottomRowFirst)
 TEST(BmpSerializer, BoundsAColoursUsedCountAboveAPalette)
 {
     CStippleboxData data;
-    const SReadOutcome result = Read(MakeBmp(1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
+    const SReadOutcome result = ReadBmp(MakeBmp(1, 1, 8, 300, 300, Row({9, 0, 0, 0})), data);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(255), (SPaletteColor{255, 254, 0}));
 }
@@ -109,7 +109,7 @@ TEST(BmpSerializer, RefusesWhatItCannotOrMustNotRead)
     };
     for (const auto& [bytes, message] : kRefusals) {
         CStippleboxData data;
-        const SReadOutcome result = Read(bytes, data);
+        const SReadOutcome result = ReadBmp(bytes, data);
         EXPECT_FALSE(result.ok) << message;
         EXPECT_EQ(result.error, message);
     }

@@ -31,7 +31,7 @@ std::unique_ptr<CStippleboxData> MakeThreeLayers()
     return data;
 }
 
-SReadOutcome Read(const std::vector<uint8_t>& bytes, CStippleboxData& data)
+SReadOutcome ReadDpx(const std::vector<uint8_t>& bytes, CStippleboxData& data)
 {
     CSerializerImageDpx dpx;
     return ReadOutcome(dpx, bytes, data);
@@ -101,7 +101,7 @@ TEST(DpxSerializer, NamesAreShiftJisCutTo63BytesBackmostLayerFirst)
     const std::vector<uint8_t> bytes = WriteToBytes(dpx, *data);
     EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[kFirstLayer + 32]), "\x94\x77\x8C\x69?");
     CStippleboxData back;
-    ASSERT_TRUE(Read(bytes, back).ok);
+    ASSERT_TRUE(ReadDpx(bytes, back).ok);
     for (size_t i = 0; i < std::size(kNames); ++i) {
         EXPECT_EQ(back.GetLayers()->GetAt(int(i))->GetLayerName(), kNames[i].second) << i;
     }
@@ -118,7 +118,7 @@ TEST(DpxSerializer, CompressedMaskDataIsSkipped)
     StoreDword(header + 16, 5);
     bytes.insert(bytes.begin() + kFirstLayer + 384 + pixelSize, {1, 2, 3, 4, 5});
     CStippleboxData back;
-    const SReadOutcome result = Read(bytes, back);
+    const SReadOutcome result = ReadDpx(bytes, back);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(back.GetLayers()->GetSize(), 3);
     EXPECT_EQ(back.GetLayers()->GetAt(0)->GetLayerName(), u"前面");
@@ -146,7 +146,7 @@ TEST(DpxSerializer, RefusesBrokenFilesWithTheirReason)
     };
     for (const auto& [bytes, message] : kRefusals) {
         CStippleboxData back;
-        const SReadOutcome result = Read(bytes, back);
+        const SReadOutcome result = ReadDpx(bytes, back);
         EXPECT_FALSE(result.ok) << message;
         EXPECT_EQ(result.error, message);
     }
@@ -158,6 +158,6 @@ TEST(DpxSerializer, RefusesBrokenFilesWithTheirReason)
         {good.begin(), good.begin() + kFirstLayer + 200}};
     for (const auto& bytes : kShortFiles) {
         CStippleboxData back;
-        EXPECT_THROW(Read(bytes, back), CFileException) << bytes.size();
+        EXPECT_THROW(ReadDpx(bytes, back), CFileException) << bytes.size();
     }
 }

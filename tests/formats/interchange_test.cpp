@@ -21,7 +21,7 @@
 
 namespace {
 
-const std::filesystem::path kFixtures = std::filesystem::path(STIPPLEBOX_FIXTURES_DIR) / "interchange";
+const std::filesystem::path kInterchangeFixtures = std::filesystem::path(STIPPLEBOX_FIXTURES_DIR) / "interchange";
 
 struct SPicture {
     int width = 0;
@@ -32,7 +32,7 @@ struct SPicture {
 // The plain (P3) picture a fixture was made from.
 SPicture LoadPpm(const std::string& name)
 {
-    std::ifstream in(kFixtures / (name + ".ppm"));
+    std::ifstream in(kInterchangeFixtures / (name + ".ppm"));
     std::string magic;
     int maximum = 0;
     SPicture picture;
@@ -147,7 +147,7 @@ TEST(Interchange, PicturesOtherToolsWroteReadWithTheirColours)
         ASSERT_FALSE(source.pixels.empty());
         auto serializer = SerializerFor(fixture.file);
         CStippleboxData data;
-        ASSERT_TRUE(serializer->Read(kFixtures / fixture.file, &data, false)) << serializer->GetErrorText();
+        ASSERT_TRUE(serializer->Read(kInterchangeFixtures / fixture.file, &data, false)) << serializer->GetErrorText();
         ASSERT_EQ(data.GetWidth(), source.width);
         ASSERT_EQ(data.GetHeight(), source.height);
         int mismatches = 0;

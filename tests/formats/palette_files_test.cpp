@@ -10,7 +10,7 @@
 // writer but not with the format is caught.
 namespace {
 
-const std::filesystem::path kFixtures = std::filesystem::path(STIPPLEBOX_FIXTURES_DIR) / "palettes";
+const std::filesystem::path kPaletteFixtures = std::filesystem::path(STIPPLEBOX_FIXTURES_DIR) / "palettes";
 
 SPaletteColor Rgb(int red, int green, int blue)
 {
@@ -49,7 +49,7 @@ TEST(PaletteFiles, HandLaidFixturesReadAsTheFormatsDescribeThem)
         SCOPED_TRACE(fixture.file);
         SPaletteFile palette;
         std::string error;
-        ASSERT_TRUE(ReadPaletteFile(kFixtures / fixture.file, &palette, &error)) << error;
+        ASSERT_TRUE(ReadPaletteFile(kPaletteFixtures / fixture.file, &palette, &error)) << error;
         EXPECT_EQ(palette.colors, fixture.colors);
         EXPECT_EQ(palette.name, fixture.name);
         EXPECT_EQ(palette.transparentIndex, fixture.transparentIndex);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::string_view kHeader = "GIMP Palette";
+constexpr std::string_view kGimpHeader = "GIMP Palette";
 constexpr std::string_view kNameKey = "Name:";
 constexpr std::string_view kColumnsKey = "Columns:";
 constexpr int kColumns = 16;
@@ -30,7 +30,7 @@ std::string OneLine(const std::string& text)
 SPaletteFile ParseGimpPalette(std::span<const uint8_t> bytes)
 {
     const std::vector<SPaletteTextLine> lines = SplitPaletteText(bytes);
-    if (lines.empty() || lines.front().text != kHeader) {
+    if (lines.empty() || lines.front().text != kGimpHeader) {
         throw CDataFormatException("GIMPパレットではありません。");
     }
     SPaletteFile palette;
@@ -54,7 +54,7 @@ SPaletteFile ParseGimpPalette(std::span<const uint8_t> bytes)
 std::vector<uint8_t> FormatGimpPalette(const SPaletteFile& palette)
 {
     std::vector<uint8_t> out;
-    AppendLine(out, kHeader, "\n");
+    AppendLine(out, kGimpHeader, "\n");
     AppendLine(out, std::string(kNameKey) + " " + OneLine(palette.name), "\n");
     AppendLine(out, std::string(kColumnsKey) + " " + std::to_string(kColumns), "\n");
     AppendLine(out, "#", "\n");

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::string_view kHeader = "JASC-PAL";
+constexpr std::string_view kJascHeader = "JASC-PAL";
 constexpr std::string_view kVersion = "0100";
 constexpr std::string_view kLineBreak = "\r\n";
 
@@ -16,7 +16,7 @@ constexpr std::string_view kLineBreak = "\r\n";
 SPaletteFile ParseJascPalette(std::span<const uint8_t> bytes)
 {
     const std::vector<SPaletteTextLine> lines = SplitPaletteText(bytes);
-    if (lines.empty() || lines[0].text != kHeader) {
+    if (lines.empty() || lines[0].text != kJascHeader) {
         throw CDataFormatException("JASCパレットではありません。");
     }
     if (lines.size() < 3 || lines[1].text != kVersion) {
@@ -45,7 +45,7 @@ SPaletteFile ParseJascPalette(std::span<const uint8_t> bytes)
 std::vector<uint8_t> FormatJascPalette(const SPaletteFile& palette)
 {
     std::vector<uint8_t> out;
-    AppendLine(out, kHeader, kLineBreak);
+    AppendLine(out, kJascHeader, kLineBreak);
     AppendLine(out, kVersion, kLineBreak);
     AppendLine(out, std::to_string(palette.colors.size()), kLineBreak);
     for (const SPaletteColor& color : palette.colors) {
