@@ -2,40 +2,16 @@
 // canvas on a screen of twice the pixel density.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
-#include "app/qt/qt_modal_dialogs.h"
-#include "app/stipplebox_dlg.h"
 #include "model/stipplebox_data.h"
+#include "platform/qt/main_window_fixture.h"
 #include "platform/qt/qt_file_drop.h"
-#include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_window_host.h"
-#include "support/scratch_directory.h"
 
-namespace {
-
-class DesktopWindow : public ::testing::Test {
-protected:
-    DesktopWindow()
-        : dialog(settings / "IniFiles", dialogs),
-          window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd())
-    {
-        dialog.OnInitDialog(window);
-        window.resize(400, 300);
-        window.show();
-        QApplication::processEvents();
-    }
-
-    CScratchDirectory settings;
-    CQtModalDialogs dialogs;
-    CStippleboxDlg dialog;
-    CQtMainWindow window;
-};
-
-}  // namespace
+using DesktopWindow = CQtMainWindowTest;
 
 TEST_F(DesktopWindow, FilesDroppedAnywhereOnTheWindowArriveAfterTheDrop)
 {

@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
-#include <map>
 #include <set>
 
-#include "app/qt/qt_modal_dialogs.h"
-#include "app/stipplebox_dlg.h"
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
+#include "platform/qt/main_window_fixture.h"
 #include "platform/qt/qt_canvas_frame.h"
-#include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_window_host.h"
-#include "support/headless_message_box_scope.h"
 #include "support/main_dialog_fixture.h"
-#include "support/scratch_directory.h"
 
 namespace {
 
@@ -43,38 +35,8 @@ std::set<unsigned> AllCommandIDs()
     return ids;
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public CQtMainWindowTest {
 protected:
-    MainWindow()
-        : dialog(settings / "IniFiles", dialogs),
-          window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd())
-    {
-        dialog.OnInitDialog(window);
-        window.resize(800, 600);
-        window.show();
-        QApplication::processEvents();
-        CollectActions(window.menuBar()->actions());
-    }
-
-    void CollectActions(const QList<QAction*>& actions)
-    {
-        for (QAction* action : actions) {
-            if (QMenu* menu = action->menu()) {
-                menus.push_back(menu);
-                CollectActions(menu->actions());
-            } else if (const unsigned id = CQtMainWindow::GetCommandID(*action); id != 0) {
-                EXPECT_EQ(byId.count(id), 0u) << "ID " << id << " appears twice";
-                byId[id] = action;
-            }
-        }
-    }
-    // As before a menu is shown.
-    void UpdateAllMenus()
-    {
-        for (QMenu* menu : menus) {
-            emit menu->aboutToShow();
-        }
-    }
     // The item's label, without the keys shown after a tab.
     QString MenuText(unsigned id)
     {
@@ -108,14 +70,6 @@ protected:
         }
         SendMouse(canvas, QEvent::MouseButtonRelease, *(points.end() - 1));
     }
-
-    CScratchDirectory settings;
-    CHeadlessMessageBoxScope messages;
-    CQtModalDialogs dialogs;
-    CStippleboxDlg dialog;
-    CQtMainWindow window;
-    std::vector<QMenu*> menus;
-    std::map<unsigned, QAction*> byId;
 };
 
 }  // namespace

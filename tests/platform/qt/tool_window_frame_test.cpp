@@ -1,32 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QToolBar>
 #include <QWindow>
 
-#include "app/qt/qt_modal_dialogs.h"
-#include "app/stipplebox_dlg.h"
 #include "app/tool_window_slot.h"
-#include "platform/qt/qt_main_window.h"
+#include "platform/qt/main_window_fixture.h"
 #include "platform/qt/qt_tool_window.h"
 #include "platform/qt/qt_window_host.h"
-#include "support/headless_message_box_scope.h"
-#include "support/scratch_directory.h"
 #include "support/test_tool_window.h"
 
-namespace {
+using ToolWindowFrame = CQtMainWindowTest;
 
-TEST(ToolWindowFrame, IsAToolWindowAboveTheMainWindowThatReopensWhereItWasAndClosesThroughItsOwner)
+TEST_F(ToolWindowFrame, IsAToolWindowAboveTheMainWindowThatReopensWhereItWasAndClosesThroughItsOwner)
 {
-    CScratchDirectory settings;
-    CHeadlessMessageBoxScope messages;
-    CQtModalDialogs dialogs;
-    CStippleboxDlg dialog(settings / "IniFiles", dialogs);
-    CQtMainWindow window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd());
-    dialog.OnInitDialog(window);
-    window.show();
     CToolWindowSlot slot;
     int closes = 0;
     const auto open = [&] {
@@ -64,5 +52,3 @@ TEST(ToolWindowFrame, IsAToolWindowAboveTheMainWindowThatReopensWhereItWasAndClo
     EXPECT_EQ(slot.GetPlace(), place);
     EXPECT_EQ(open()->GetWindowRect(), place);
 }
-
-}  // namespace

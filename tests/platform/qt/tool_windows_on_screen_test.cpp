@@ -1,36 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QScrollBar>
 
-#include "app/qt/qt_modal_dialogs.h"
-#include "app/stipplebox_dlg.h"
-#include "platform/qt/qt_main_window.h"
+#include "platform/qt/main_window_fixture.h"
 #include "platform/qt/qt_text_painter.h"
 #include "platform/qt/qt_tool_window.h"
-#include "support/headless_message_box_scope.h"
-#include "support/scratch_directory.h"
 #include "views/layer_wnd.h"
 #include "views/player_wnd.h"
 #include "views/position_wnd.h"
 
 namespace {
-
-QAction* FindAction(const QList<QAction*>& actions, unsigned id)
-{
-    for (QAction* action : actions) {
-        if (QMenu* menu = action->menu()) {
-            if (QAction* found = FindAction(menu->actions(), id)) {
-                return found;
-            }
-        } else if (CQtMainWindow::GetCommandID(*action) == id) {
-            return action;
-        }
-    }
-    return nullptr;
-}
 
 CQtToolWindow& FrameOf(CFrameworkWnd& window)
 {
@@ -39,20 +19,14 @@ CQtToolWindow& FrameOf(CFrameworkWnd& window)
 
 }  // namespace
 
-TEST(ToolWindowsOnScreen, TheWindowMenuOpensTheLayerPlayerAndPositionWindows)
+using ToolWindowsOnScreen = CQtMainWindowTest;
+
+TEST_F(ToolWindowsOnScreen, TheWindowMenuOpensTheLayerPlayerAndPositionWindows)
 {
-    CScratchDirectory settings;
-    CHeadlessMessageBoxScope messages;
-    CQtModalDialogs dialogs;
     CQtTextPainter text;
     SetTextPainter(&text);
-    CStippleboxDlg dialog(settings / "IniFiles", dialogs);
-    CQtMainWindow window(dialog, dialog.GetMenuManager().GetMainMenu(), dialog.GetImageEditWnd());
-    dialog.OnInitDialog(window);
-    window.resize(800, 600);
-    window.show();
     for (const unsigned id : {kCmdLayerWindow, kCmdPlayerWindow, kCmdPositionWindow}) {
-        FindAction(window.menuBar()->actions(), id)->trigger();
+        byId.at(id)->trigger();
     }
     QApplication::processEvents();
     CToolWindows& windows = dialog.GetToolWindows();
@@ -80,7 +54,7 @@ TEST(ToolWindowsOnScreen, TheWindowMenuOpensTheLayerPlayerAndPositionWindows)
     EXPECT_TRUE(FrameOf(*windows.GetPositionWnd()).isVisible());
 
     for (const unsigned id : {kCmdLayerWindow, kCmdPlayerWindow, kCmdPositionWindow}) {
-        FindAction(window.menuBar()->actions(), id)->trigger();
+        byId.at(id)->trigger();
     }
     EXPECT_EQ(windows.GetLayerWnd(), nullptr);
     EXPECT_EQ(windows.GetPlayerWnd(), nullptr);
