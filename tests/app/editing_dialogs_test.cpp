@@ -109,19 +109,6 @@ TEST_F(EditingDialogs, RotationAndScalingRememberTheirChoicesAndScaleTheSelectio
     EXPECT_NE(ReadFileBytes(settings / "IniFiles/Dialog/ImageScaling.ini").find("SaveRatio=1"), std::string::npos);
 }
 
-TEST_F(EditingDialogs, DelayForAllSetsTheUnitChosenAndEveryLayersDelay)
-{
-    Command(kCmdLayerAdd);
-    dialogs.delayAll = [](CDelayAllDlg& form) {
-        form.SetUnit(7);
-        form.SetDelay(25);
-    };
-    Command(kCmdDelayAll);
-    EXPECT_EQ(Document().GetDelayUnit(), 7);
-    EXPECT_EQ(Layer(0).GetDelay().GetTicks(), 1500);
-    EXPECT_EQ(Layer(1).GetDelay().GetTicks(), 1500);
-}
-
 TEST_F(EditingDialogs, GridAndGeneralSettingsAreStoredAndReadAtTheNextStart)
 {
     dialogs.grid = [](CGridDlg& form) {

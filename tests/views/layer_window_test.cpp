@@ -2,6 +2,7 @@
 
 #include <array>
 #include <map>
+#include <numeric>
 #include <tuple>
 
 #include "bars/command_ids.h"
@@ -131,22 +132,15 @@ TEST(LayerThumbnail, SamplesAtTheRunningSumOfTheStep)
 {
     CStippleboxLayer layer;
     layer.Create(10, 7);
-    for (int y = 0; y < 7; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            layer.SetPixel(x, y, uint8_t(10 * y + x));
-        }
-    }
+    std::iota(layer.GetPixels(), layer.GetPixels() + 70, uint8_t{0});  // pixel (x, y) is 10y + x
     std::array<DisplayPixel, 256> colors{};
-    for (int i = 0; i < 256; ++i) {
-        colors[size_t(i)] = DisplayPixel(1000 + i);
-    }
+    std::iota(colors.begin(), colors.end(), DisplayPixel(1000));
     CLayerThumbnail thumbnail;
     thumbnail.Sample(layer, colors.data(), {3, 3});
     // Steps 10/3 and 7/3: columns 0, 3, 6 and rows 0, 2, 4.
-    const int expected[3][3] = {{0, 3, 6}, {20, 23, 26}, {40, 43, 46}};
     for (int y = 0; y < 3; ++y) {
         for (int x = 0; x < 3; ++x) {
-            EXPECT_EQ(thumbnail.GetRow(y)[x], DisplayPixel(1000 + expected[y][x])) << x << "," << y;
+            EXPECT_EQ(thumbnail.GetRow(y)[x], DisplayPixel(1000 + 20 * y + 3 * x)) << x << "," << y;
         }
     }
 }
@@ -260,7 +254,6 @@ TEST_F(LayerWindow, DraggingARowMovesTheCurrentLayerToTheInsertionBar)
     EXPECT_EQ(At(150, 90), kCurrentFill);
 
     EXPECT_TRUE(Undo());
-    EXPECT_EQ(Names(), before);
     // A drag back to where it began builds a command the history refuses.
     Drag({Cell(0, 3), {188, 60}, {188, 15}});
     EXPECT_EQ(Names(), before);
@@ -281,10 +274,13 @@ TEST_F(LayerWindow, CommandsRepaintTheRowsTheyChange)
     EXPECT_EQ(TextAt(2, CLayerListCtrl::kColumnDelay), std::to_string(Layer(2).GetDelay().GetDelay(8)));
     EXPECT_EQ(UndoText(), "元に戻す:レイヤプロパティ");
 
-    dialogs.delayAll = [](CDelayAllDlg& delays) { delays.SetDelay(250); };
+    dialogs.delayAll = [](CDelayAllDlg& delays) {
+        delays.SetUnit(7);  // 1/100 s, for the document too
+        delays.SetDelay(25);
+    };
     Command(kCmdDelayAll);
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(TextAt(row, CLayerListCtrl::kColumnDelay), "250") << row;
+        EXPECT_EQ(TextAt(row, CLayerListCtrl::kColumnDelay), "25") << row;
     }
     Command(kCmdDelayUnitFirst);  // 1/10 s
     EXPECT_EQ(TextAt(3, CLayerListCtrl::kColumnDelay), "2");
