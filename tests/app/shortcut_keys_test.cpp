@@ -169,11 +169,7 @@ TEST(ShortcutKeys, AForeignOrDamagedKeyFileGivesTheDefaults)
         EXPECT_EQ(messages->GetRecords()[0].text,
                   "このファイルはショートカットキー設定ファイルではありません。\n\n" + path.string());
     }
-    std::string overcounted = good;
-    overcounted[14] = '\3';
-    const CAccelerator keys = load(overcounted);
-    EXPECT_EQ(keys.GetBindings(), defaults) << "a count beyond the data";
-    EXPECT_TRUE(messages->GetRecords().empty());
+    // Cut anywhere, the count runs beyond the data or the header is short.
     for (size_t length = 0; length < good.size(); ++length) {
         const CAccelerator truncated = load(good.substr(0, length));
         EXPECT_EQ(truncated.GetBindings(), defaults) << length;
@@ -231,7 +227,6 @@ TEST(ToolSubKey, TheFileKeepsTheKeysAndAnotherVersionIsIgnoredSilently)
     EXPECT_EQ(load(saved), 'X');
     EXPECT_EQ(load(Utf16(kSubKeyId) + std::string("\1\0\2\0\x65\0Y\x64\0Z", 10)), 'Z') << "unknown items skipped";
     EXPECT_EQ(load(Utf16(kSubKeyId) + std::string("\2\0\1\0\x64\0X", 7)), VK_MENU) << "version 2";
-    EXPECT_EQ(load(Utf16(kSubKeyId) + std::string("\1\0\2\0\x64\0X", 7)), VK_MENU) << "count beyond the data";
     EXPECT_TRUE(messages->GetRecords().empty());
     for (size_t length = 0; length < saved.size(); ++length) {
         EXPECT_EQ(load(saved.substr(0, length)), VK_MENU) << length;

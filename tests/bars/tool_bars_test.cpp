@@ -129,11 +129,9 @@ TEST(ToolBarFiles, DamagedFilesGiveTheDefaults)
     identifier[0] = 'X';
     std::vector<uint8_t> version = good;
     version[6] = 2;
-    std::vector<uint8_t> count = good;
-    count[8] = 4;
     std::vector<uint8_t> hugeCount = good;
     hugeCount[11] = 0x80;
-    for (const auto& damaged : {longer, identifier, version, count, hugeCount}) {
+    for (const auto& damaged : {longer, identifier, version, hugeCount}) {
         EXPECT_FALSE(ParseBarFile(damaged));
     }
 
