@@ -3,8 +3,6 @@
 // animated GIF opened as layers.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "bars/command_ids.h"
 #include "formats/serializer_image_gif.h"
 #include "formats/serializer_image_sbx.h"
@@ -63,14 +61,8 @@ TEST_F(Desktop, AnAnimatedGifOpensAsLayersUntitled)
     files.QueueAnswer(settings / "walk.gif");
     dialog.OnCommand(kCmdOpenGifLayers);
     ASSERT_EQ(files.GetRequests().back().filter, "全ての画像形式|*.gif|GIF - Graphics Interchange Format|*.gif||");
-    const CStippleboxLayerPtrArray& layers = *dialog.GetDocument()->GetLayers();
-    ASSERT_EQ(layers.GetSize(), 3);
-    for (int i = 0; i < 3; ++i) {
-        const CStippleboxLayer& expected = *(*document->GetLayers())[i];
-        EXPECT_TRUE(std::equal(expected.GetPixels(), expected.GetPixels() + expected.GetPixelCount(),
-                               layers[i]->GetPixels()))
-            << "layer " << i;
-    }
+    // What each frame becomes is GifLayers'.
+    EXPECT_EQ(dialog.GetDocument()->GetLayers()->GetSize(), 3);
     EXPECT_TRUE(dialog.GetDocumentPath().empty());
     EXPECT_EQ(host.title, "新しい画像 - Stipple Box 2");
 }
