@@ -74,7 +74,6 @@ TEST_F(DrawingTools, ATapWithAShapeToolStampsTheNibOnceAsOneStep)
     EXPECT_EQ(GetRows(CurrentLayer())[5].substr(0, 8), "00009900");
     EXPECT_EQ(UndoText(), "元に戻す:描画");
     EXPECT_EQ(UndoSteps(), 1);
-    EXPECT_EQ(Inked().find('X'), std::string::npos);
 }
 
 TEST_F(DrawingTools, AShapeToolReplacesItsPreviewAsThePointerMoves)
