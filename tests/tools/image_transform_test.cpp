@@ -12,31 +12,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// The part of a block inside its mask's bounding box, row by row.
-Bytes CropToMask(const STransformedBlock& block, int* width = nullptr, int* height = nullptr)
-{
-    int left = block.width, top = block.height, right = -1, bottom = -1;
-    for (int y = 0; y < block.height; ++y) {
-        for (int x = 0; x < block.width; ++x) {
-            if (block.mask[size_t(y) * block.width + x] != 0) {
-                left = std::min(left, x), right = std::max(right, x);
-                top = std::min(top, y), bottom = std::max(bottom, y);
-            }
-        }
-    }
-    Bytes crop;
-    for (int y = top; y <= bottom; ++y) {
-        for (int x = left; x <= right; ++x) {
-            crop.push_back(block.pixels[size_t(y) * block.width + x]);
-        }
-    }
-    if (width != nullptr) {
-        *width = right - left + 1;
-        *height = bottom - top + 1;
-    }
-    return crop;
-}
-
 // The mirror image done pixel by pixel.
 Bytes Mirrored(const Bytes& block, int width, bool horizontal)
 {
@@ -86,21 +61,8 @@ TEST(ImageTransform, NearestScalingRepeatsAndSkipsWholePixels)
     EXPECT_EQ(shrunk.mask, (Bytes{1, 1, 1}));
 }
 
-// Where each pixel of a quarter turn goes is ImageCommands' QuarterTurns.
-TEST(ImageTransform, FourQuarterTurnsOfAnOddSquareKeepEveryPixel)
-{
-    Bytes square(9 * 9);
-    std::iota(square.begin(), square.end(), uint8_t{0});
-    Bytes turned = square;
-    for (int turn = 0; turn < 4; ++turn) {
-        int width = 0, height = 0;
-        turned = CropToMask(Rotate(turned.data(), 9, 9, Bytes(81, 1).data(), 90, {9, 9}), &width, &height);
-        ASSERT_EQ((CSize{width, height}), (CSize{9, 9})) << "turn " << turn;
-    }
-    EXPECT_EQ(turned, square) << "four quarter turns give the picture back";
-}
-
-// Rotation as it reads: every output pixel maps back through floor().
+// Rotation as it reads: every output pixel maps back through floor(). The
+// exact quarter turns are ImageCommands' QuarterTurns.
 TEST(ImageTransform, RotationAtAnyAngleMatchesThePlainFormulaPixelForPixel)
 {
     Bytes pixels(13 * 7);
