@@ -96,12 +96,6 @@ TEST(ImageWindow, NormalModeCentresWhatFitsAndScrollsWithinTheImage)
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, 200}));
     window.SetScroll(0, -20, false);
     EXPECT_EQ(window.GetScrollPosition(), (CPoint{-68, 0}));
-
-    CTestImageWnd fits({64, 64});
-    fits.OnSize(200, 100);
-    fits.ResetView(true);
-    EXPECT_FALSE(fits.GetVerticalScroll().enabled);
-    EXPECT_EQ(fits.GetScrollPosition(), (CPoint{-68, -18}));
 }
 
 TEST(ImageWindow, OverscrollLetsHalfAViewPassEitherEdge)
