@@ -35,8 +35,6 @@ TEST_F(EditRoutes, LayerItemsAreOfferedOnlyWhereThereIsALayerToActOn)
     EXPECT_EQ(Enabled(kCmdLayerMergeDown), false);
     EXPECT_EQ(Enabled(kCmdLayerUp), true);
     EXPECT_EQ(Enabled(kCmdLayerMergeAll), true);
-    Command(kCmdLayerMergeAll);
-    EXPECT_EQ(Document().GetLayers()->GetSize(), 1);
 }
 
 TEST_F(EditRoutes, DrawingSettingsAreOfferedOnlyToToolsThatUseThem)
@@ -78,15 +76,6 @@ TEST_F(EditRoutes, ScalingAndRotationNeedASelectionOrTheWholeStackLinked)
     EXPECT_EQ(Enabled(kCmdScaling), false);
     CurrentLayer().GetSelection().Create({0, 0, 2, 2});
     EXPECT_EQ(Enabled(kCmdScaling), true);
-}
-
-TEST_F(EditRoutes, DelayUnitItemsCheckTheDocumentsUnit)
-{
-    Command(kCmdDelayUnitFirst + 6);  // "1/100 秒"
-    EXPECT_EQ(Document().GetDelayUnit(), 7);
-    for (unsigned id = kCmdDelayUnitFirst; id <= kCmdDelayUnitLast; ++id) {
-        EXPECT_EQ(Checked(id), id == kCmdDelayUnitFirst + 6) << id;
-    }
 }
 
 TEST_F(EditRoutes, SelectAllThenDropWithTheTransparentOption)

@@ -7,7 +7,6 @@
 
 #include "bars/command_ids.h"
 #include "model/stipplebox_data.h"
-#include "platform/text.h"
 #include "platform/text_painter.h"
 #include "support/editor_fixture.h"
 #include "views/fit_rect.h"
@@ -159,10 +158,7 @@ TEST_F(LayerWindow, PaintsOneRowALayerWithItsThumbnailNameAndDelay)
     // A 3 × 2 layer fits the 51 × 35 box as it is, centred at (26, 18).
     EXPECT_EQ(At(26, 40 + 18), Grey(7));
     EXPECT_EQ(At(28, 40 + 19), Grey(12));
-    EXPECT_EQ(TextAt(1, CLayerListCtrl::kColumnName), sb::Utf16ToUtf8(Layer(1).GetLayerName()));
-    EXPECT_EQ(text.drawn.at({274, 40}).second, ETextAlign::kRight);
-    EXPECT_EQ(TextAt(1, CLayerListCtrl::kColumnDelay),
-              std::to_string(Layer(1).GetDelay().GetDelay(Document().GetDelayUnit())));
+    EXPECT_EQ(text.drawn.at({274, 40}).second, ETextAlign::kRight) << "the delay, right-aligned";
 
     // Visible but not shown in the display mode: the other mark.
     const auto visibilityCell = [this] {
@@ -282,7 +278,9 @@ TEST_F(LayerWindow, CommandsRepaintTheRowsTheyChange)
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(TextAt(row, CLayerListCtrl::kColumnDelay), "25") << row;
     }
+    EXPECT_EQ(Update(kCmdDelayUnitFirst + 6).GetChecked(), true) << "the menu checks the document's unit";
     Command(kCmdDelayUnitFirst);  // 1/10 s
+    EXPECT_EQ(Update(kCmdDelayUnitFirst + 6).GetChecked(), false);
     EXPECT_EQ(TextAt(3, CLayerListCtrl::kColumnDelay), "2");
     Undo();
     EXPECT_EQ(TextAt(3, CLayerListCtrl::kColumnDelay), std::to_string(Layer(3).GetDelay().GetDelay(1)));
