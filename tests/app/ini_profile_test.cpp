@@ -50,7 +50,6 @@ TEST_F(IniProfile, LinesAreReadAsWrittenIntoCaseSensitiveSections)
     EXPECT_EQ(profile.GetString("", "", "-"), "-") << "a line that begins with = is ignored";
     EXPECT_EQ(profile.GetString("", "a", "-"), "b=c");
     EXPECT_EQ(profile.GetString("", " spaced ", "-"), " 12 ");
-    EXPECT_EQ(profile.GetInt("", " spaced ", 0), 12) << "a leading blank still reads as the integer";
     EXPECT_EQ(profile.GetString("", "; note", "-"), "-");
     EXPECT_EQ(profile.GetInt("", "dup", 0), 2) << "'[Draw' is no header; the last value wins";
     EXPECT_EQ(profile.GetInt("", "empty", 77), 77) << "an empty value reads as absent";
