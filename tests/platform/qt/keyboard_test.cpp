@@ -108,7 +108,6 @@ TEST(KeySettingsForms, AKeyPressedInTheFieldGoesToTheChosenCommandOrFunction)
     EXPECT_EQ(form.GetKeyField().text(), QString("Ctrl+Z"));
     Button(form, "追加").click();
     EXPECT_EQ(shortcuts.GetKeys().GetKeyText(kCmdLayerAdd), "Ctrl+Z");
-    EXPECT_EQ(shortcuts.GetKeys().GetKeyText(kCmdUndo), "") << "the key moved";
     EXPECT_EQ(found[0]->text(1), QString("Ctrl+Z"));
     EXPECT_EQ(keys.GetKeyText(kCmdUndo), "Ctrl+Z") << "the program's keys wait for OK";
 
