@@ -47,7 +47,6 @@ TEST_F(DesktopNavigation, WhileSpaceIsHeldTheMouseDragsTheViewInsteadOfDrawing)
     canvas.Stroke({{10, 10}, {15, 12}});
     EXPECT_EQ(dialog.GetImageEditWnd().GetScrollPosition(), (CPoint{start.x - 5, start.y - 2}));
     EXPECT_EQ(GetRows(CurrentLayer()), blank);
-    EXPECT_EQ(UndoText(), "元に戻す");
 
     space(SKeyMessage::EType::KeyUp);
     canvas.Stroke({{10, 10}});

@@ -87,8 +87,7 @@ TEST_F(ToolWindows, SettingsTheProgramDoesNotKnowReadAsTheDefaults)
     EXPECT_EQ(CPlayerWnd::Settings().order, kPlayFirstToLast);
     EXPECT_FALSE(CPlayerWnd::Settings().loop) << "a boolean reads as its integer";
     EXPECT_EQ(CPositionWnd::Settings().zoom, 1);
-    ASSERT_NE(Windows().GetPlayerWnd(), nullptr);
-    EXPECT_EQ(Windows().GetPlayerWnd()->GetHost()->GetWindowRect().left, 900) << "the default place";
+    EXPECT_NE(Windows().GetPlayerWnd(), nullptr);
     EXPECT_EQ(Windows().GetPositionWnd(), nullptr);
 }
 
