@@ -19,7 +19,6 @@ std::string NibPicture(int size)
 
 TEST(PenNib, TheMenuSizesGiveTheirTables)
 {
-    EXPECT_EQ(NibPicture(1), "X");
     EXPECT_EQ(NibPicture(2), "XX/XX");
     EXPECT_EQ(NibPicture(3), ".X./XXX/.X.");
     EXPECT_EQ(NibPicture(4), ".XX./XXXX/XXXX/.XX.");

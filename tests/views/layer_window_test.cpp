@@ -146,7 +146,6 @@ TEST(LayerThumbnail, SamplesAtTheRunningSumOfTheStep)
 
 TEST_F(LayerWindow, PaintsOneRowALayerWithItsThumbnailNameAndDelay)
 {
-    EXPECT_EQ(list->GetRowCount(), 4);
     EXPECT_EQ(At(0, 0), kCurrentFrame);
     EXPECT_EQ(At(150, 5), kCurrentFill);
     EXPECT_EQ(At(150, 45), kDisplayWhite);
