@@ -123,6 +123,7 @@ TEST_F(Navigator, ThePositionToolDragsTheOutlineAndTheCanvasWithIt)
     dialog.GetToolWindows().GetPositionWnd()->OnCommand(kCmdToolScroll);
     const CPoint before = view->GetScrollPosition();
     Drag({60, 60}, {40, 60});
+    view->OnMouseMove(0, {0, 0});  // after the release the hand scrolls no more
     EXPECT_EQ(view->GetScrollPosition(), (CPoint{before.x + 10, before.y}));
     EXPECT_EQ(Canvas().GetScrollPosition(), (CPoint{-25, 65}));
 }
