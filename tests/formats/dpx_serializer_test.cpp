@@ -12,22 +12,13 @@ namespace {
 
 constexpr size_t kFirstLayer = 160 + 1024;
 
+// What layers keep is the format round-trip test's; these need a sound file.
 std::unique_ptr<CStippleboxData> MakeThreeLayers()
 {
     auto data = MakeRandomPicture(6, 3, 256, 8);
-    CStippleboxLayerPtrArray& layers = *data->GetLayers();
-    layers.NewLayer(1, 6, 3)->Fill(4);
-    layers.NewLayer(2, 6, 3)->Fill(5);
-    layers[0]->SetName(u"前面");
-    layers[1]->SetName(u"middle");
-    layers[1]->SetVisible(false);
-    layers[2]->SetName(u"背景\U0001F3A8");
-    layers[0]->GetDelay().SetDelay(125, CDelay::kMillisecondsUnit, false);
-    layers[1]->GetDelay().SetDelay(1, 0, false);  // one tick is less than a millisecond
-    layers[2]->GetDelay().SetDelay(3, 1, false);
-    data->SetBackgroundColor(200);
-    data->GetCurrentPalette()->SetMasked(3, true);
-    data->GetCurrentPalette()->SetMasked(255, true);
+    data->GetLayers()->NewLayer(1, 6, 3)->Fill(4);
+    data->GetLayers()->NewLayer(2, 6, 3)->Fill(5);
+    data->GetCurrentLayer()->SetName(u"前面");
     return data;
 }
 
