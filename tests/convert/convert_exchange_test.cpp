@@ -79,11 +79,13 @@ TEST_F(ConvertExchange, ASheetCutBackIntoLayersIsTheDocumentAgain)
     EXPECT_EQ(back->GetBackgroundColor(), 7);
 
     for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {},
              {Path("in.sbx"), "--export-sheet", Path("s.png"), "--columns"},
              {Path("in.sbx"), "--export-sheet", Path("s.png"), "--rows", "2"},
              {Path("in.sbx"), "--export-sheet", Path("s.png"), "--padding", "-1"},
              {Path("sheet.png"), "--sheet-layers", "2", "x", Path("b.sbx")},
          }) {
-        EXPECT_EQ(Run(wrong), 2) << wrong[3];
+        EXPECT_EQ(Run(wrong), 2) << testing::PrintToString(wrong);
+        EXPECT_TRUE(errors.starts_with("usage:\n")) << errors;
     }
 }
