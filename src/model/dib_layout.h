@@ -33,14 +33,6 @@ struct RGBQUAD {
 };
 static_assert(sizeof(RGBQUAD) == 4);
 
-constexpr uint32_t BI_RGB = 0;
-constexpr uint32_t BI_BITFIELDS = 3;
-
-// The 5-6-5 masks of 16-bit surfaces.
-constexpr uint32_t kMask565Red = 0xF800;
-constexpr uint32_t kMask565Green = 0x07E0;
-constexpr uint32_t kMask565Blue = 0x001F;
-
 // Bit count 15 is stored as 16 (5-5-5 without masks).
 constexpr int DibStoredBitCount(int bitCount)
 {
@@ -59,17 +51,8 @@ constexpr int DibColorCount(int bitCount, int colorCount)
     return bitCount > 8 ? 0 : colorCount;
 }
 
-// The header the display surfaces use for a bitmap of this shape.
-BITMAPINFOHEADER MakeDibHeader(int width, int height, int bitCount, int colorCount);
-
-// The value of the colours-used field: 0 for a full table.
-constexpr uint32_t DibColorsUsed(int bitCount, int colorCount)
-{
-    return bitCount <= 8 && colorCount != (1 << bitCount) ? static_cast<uint32_t>(colorCount) : 0;
-}
-
-// The shape both kinds of surface share: size, row stride, depth and the
-// number of colour-table entries.
+// A surface's shape: size, row stride, depth and the number of colour-table
+// entries.
 class CDibShape {
 public:
     int GetWidth() const { return m_width; }
@@ -80,7 +63,6 @@ public:
     int GetBytesPerPixel() const { return m_bytesPerPixel; }
     // 0 above 8 bits.
     int GetColorCount() const { return m_colorCount; }
-    BITMAPINFOHEADER GetHeader() const { return MakeDibHeader(m_width, m_height, m_bitCount, m_colorCount); }
 
 protected:
     void SetShape(int width, int height, int bitCount, int colorCount)
