@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/stipplebox_accessor.h"
-#include "model/stipplebox_color_selection.h"
 #include "model/stipplebox_data.h"
-#include "model/stipplebox_image_selection.h"
 
 // Names count up and a deletion gives its number back; a removal for undo
 // hands the layer out and keeps the counter; link IDs take the smallest unused.
@@ -145,21 +142,4 @@ TEST(Delay, UnitsConvertByTruncationAndRememberingSetsTheStartOfNewDelays)
     delay.SetDelay(1, 42, true);  // an unknown unit still stores the unchanged ticks
     EXPECT_EQ(CDelay::GetRememberedDelay(), 1800);
     CDelay::SetRememberedDelay(500);
-}
-
-TEST(Accessor, ReachesTheDocumentOfTheInstalledContext)
-{
-    CStippleboxData document;
-    document.Create(5, 7);
-    CStippleboxLayer* second = document.GetLayers()->NewLayer(1, 5, 7);
-    document.GetLayers()->SetCurrentIndex(1);
-    {
-        CScopedAccessorContext scope({&document});
-        EXPECT_EQ(CStippleboxAccessor::GetData(), &document);
-        EXPECT_EQ(CStippleboxAccessor::GetCurrentLayer(), second);
-        EXPECT_EQ(CStippleboxAccessor::GetCurrentImageSelection(), &second->GetSelection());
-        EXPECT_EQ(CStippleboxAccessor::GetCurrentColorSelection(), document.GetCurrentPalette()->GetColorSelection());
-        EXPECT_EQ(CStippleboxAccessor::GetCanvasSize(), (CSize{5, 7}));
-    }
-    EXPECT_EQ(CStippleboxAccessor::GetData(), nullptr);
 }
