@@ -36,19 +36,16 @@ TEST(Document, LayerArraysNameNumberAndHandOutTheirLayers)
     EXPECT_EQ(layers.GetUnusedLinkID(), 1);
 }
 
-TEST(Palette, DisplayPixelsFollowEverySetColourExactly)
+TEST(Palette, SetColorsWrapsFromTheLastEntryToTheFirstAndShowsEachExactly)
 {
     CStippleboxPalette palette;
     palette.Create(256, false);
-    palette.SetColor(3, {0xFF, 0x80, 0x10});
-    EXPECT_EQ(palette.GetDisplayPixel(3), MakeDisplayPixel(0x10, 0x80, 0xFF));
     const SPaletteColor three[3] = {{1, 2, 3}, {4, 5, 6}, {255, 255, 255}};
     palette.SetColors(254, 3, three);
     EXPECT_EQ(palette.GetColor(254), three[0]);
     EXPECT_EQ(palette.GetColor(255), three[1]);
     EXPECT_EQ(palette.GetColor(0), three[2]) << "the index wraps from 255 to 0";
     EXPECT_EQ(palette.GetDisplayPixel(0), kDisplayWhite);
-    EXPECT_EQ(palette.GetDataSize(), 256 * 13);
 }
 
 TEST(Palette, FindNearestPrefersTheLowerIndexOnATie)
@@ -91,29 +88,6 @@ TEST(Palette, EntryCopiesAndSwapsCarryAllFiveItems)
     EXPECT_EQ(target.GetColor(0), (SPaletteColor{1, 2, 3}));
     EXPECT_TRUE(target.IsMasked(0));
     EXPECT_EQ(target.GetTriple(0), (std::array<uint16_t, 3>{100, 200, 300}));
-}
-
-TEST(Palette, GatherAndScatterWalkTheMarkedEntriesInOrder)
-{
-    CStippleboxPalette source;
-    source.Create(256, false);
-    for (int i = 0; i < 256; ++i) {
-        source.SetColor(i, {static_cast<uint8_t>(i), 0, 0});
-    }
-    uint8_t flags[256] = {};
-    flags[5] = flags[9] = flags[200] = 1;
-    CStippleboxPalette gathered;
-    gathered.Create(3, false);
-    gathered.GatherMarked(source, flags);
-    EXPECT_EQ((std::vector<int>{gathered.GetColor(0).blue, gathered.GetColor(1).blue, gathered.GetColor(2).blue}),
-              (std::vector<int>{5, 9, 200}));
-
-    CStippleboxPalette target;
-    target.Create(256, false);
-    target.ScatterMarked(gathered, flags);
-    EXPECT_EQ(target.GetColor(9).blue, 9);
-    EXPECT_EQ(target.GetColor(200).blue, 200);
-    EXPECT_EQ(target.GetColor(6).blue, 0);
 }
 
 // Delays are ticks of 1/6000 s; the remembered delay starts every new one.
