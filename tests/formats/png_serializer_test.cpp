@@ -65,23 +65,21 @@ bool HasChunk(const std::vector<uint8_t>& bytes, const char* name)
 
 }  // namespace
 
-// What it writes is read back in the format round-trip test and checked by
-// pngcheck in the interchange test; no transparency is among it.
+// What it writes is read back in the format round-trip test and by
+// ImageMagick in the interchange test; no transparency is among it.
 TEST(PngSerializer, WritesNoTransparencyChunk)
 {
     CSerializerImagePng serializer;
     EXPECT_FALSE(HasChunk(WriteToBytes(serializer, *MakeRandomPicture(9, 5, 3, 2)), "tRNS"));
 }
 
-// Other depths are read from other tools' files in the interchange tests.
-TEST(PngSerializer, ReadsPackedPalettesAndFillsTheRestBlack)
+// Packed pixels of every depth are read from other tools' files in the
+// interchange and corpus tests.
+TEST(PngSerializer, FillsThePaletteBeyondTheFilesColoursBlack)
 {
     CStippleboxData data;
     const SReadOutcome result = Read(MakePng(5, 2, 4, PNG_COLOR_TYPE_PALETTE, 16), data);
     ASSERT_TRUE(result.ok) << result.error;
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(0, 0), 0);
-    EXPECT_EQ(data.GetCurrentLayer()->GetPixel(4, 1), 9);
-    EXPECT_EQ(data.GetCurrentPalette()->GetColor(15), (SPaletteColor{240, 30, 15}));
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(16), (SPaletteColor{0, 0, 0}));
     EXPECT_EQ(data.GetCurrentPalette()->GetColor(255), (SPaletteColor{0, 0, 0}));
 }
