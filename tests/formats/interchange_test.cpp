@@ -12,9 +12,8 @@
 #include <regex>
 #include <sstream>
 
-#include "formats/serializer_image_bmp.h"
-#include "formats/serializer_image_gif.h"
-#include "formats/serializer_image_png.h"
+#include "formats/serializer_list.h"
+#include "formats/standard_serializers.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
 #include "support/scratch_directory.h"
@@ -52,16 +51,14 @@ SPaletteColor ColorAt(const CStippleboxData& data, int x, int y)
     return data.GetCurrentPalette()->GetColor(data.GetCurrentLayer()->GetPixel(x, y));
 }
 
-std::unique_ptr<CSerializerImage> SerializerFor(const std::filesystem::path& path)
+// The format the editor chooses for a file by its extension.
+CSerializerImage& FormatFor(const std::filesystem::path& path)
 {
-    const std::string extension = path.extension().string();
-    if (extension == ".png") {
-        return std::make_unique<CSerializerImagePng>();
+    static CSerializerList formats;
+    if (formats.GetCount() == 0) {
+        AddStandardSerializers(formats);
     }
-    if (extension == ".gif") {
-        return std::make_unique<CSerializerImageGif>();
-    }
-    return std::make_unique<CSerializerImageBmp>();
+    return dynamic_cast<CSerializerImage&>(*formats.Find(path, CSerializer::kCanRead));
 }
 
 // Runs a shell command and returns what it printed, or nullopt when it failed.
@@ -140,9 +137,9 @@ TEST(Interchange, PicturesOtherToolsWroteReadWithTheirColours)
         SCOPED_TRACE(fixture.file);
         const SPicture source = LoadPpm(fixture.source);
         ASSERT_FALSE(source.pixels.empty());
-        auto serializer = SerializerFor(fixture.file);
+        CSerializerImage& format = FormatFor(fixture.file);
         CStippleboxData data;
-        ASSERT_TRUE(serializer->Read(kInterchangeFixtures / fixture.file, &data, false)) << serializer->GetErrorText();
+        ASSERT_TRUE(format.Read(kInterchangeFixtures / fixture.file, &data, false)) << format.GetErrorText();
         ASSERT_EQ(data.GetWidth(), source.width);
         ASSERT_EQ(data.GetHeight(), source.height);
         int mismatches = 0;
@@ -168,8 +165,7 @@ TEST(Interchange, OtherToolsReadWhatThisProgramWrites)
     CScratchDirectory folder;
     auto data = MakeBlockyPicture(37, 23, 11);
     for (const char* name : {"out.png", "out.gif", "out.bmp"}) {
-        auto serializer = SerializerFor(name);
-        ASSERT_TRUE(serializer->Write(folder / name, data.get()));
+        ASSERT_TRUE(FormatFor(name).Write(folder / name, data.get()));
         ExpectToolSeesDocument(Quote(folder / name), *data);
     }
 }

@@ -25,14 +25,6 @@ std::unique_ptr<CStippleboxData> MakeFrames()
     return data;
 }
 
-std::unique_ptr<CStippleboxData> ReadPng(const std::filesystem::path& path)
-{
-    auto data = std::make_unique<CStippleboxData>();
-    CSerializerImagePng png;
-    EXPECT_TRUE(png.Read(path, data.get(), false)) << png.GetErrorText();
-    return data;
-}
-
 }  // namespace
 
 TEST(SpriteSheet, SheetAndJsonShowTheFramesInTheAnimationsOrder)
@@ -43,12 +35,14 @@ TEST(SpriteSheet, SheetAndJsonShowTheFramesInTheAnimationsOrder)
     ASSERT_TRUE(ExportSpriteSheet(*data, scratch / "walk.png", {2, 1}, &error)) << error;
 
     // Two columns with one pixel between the cells: the backmost layer first.
-    auto sheet = ReadPng(scratch / "walk.png");
-    ASSERT_EQ(sheet->GetCanvasSize(), (CSize{7, 5}));
-    EXPECT_EQ(GetRows(*sheet->GetCurrentLayer()), (PixelRows{"DEF0789", "D0D0ABC", "0000000", "1230000", "4560000"}));
-    EXPECT_EQ(sheet->GetBackgroundColor(), 0) << "the background colour is the one transparent entry";
+    CStippleboxData sheet;
+    CSerializerImagePng png;
+    ASSERT_TRUE(png.Read(scratch / "walk.png", &sheet, false)) << png.GetErrorText();
+    ASSERT_EQ(sheet.GetCanvasSize(), (CSize{7, 5}));
+    EXPECT_EQ(GetRows(*sheet.GetCurrentLayer()), (PixelRows{"DEF0789", "D0D0ABC", "0000000", "1230000", "4560000"}));
+    EXPECT_EQ(sheet.GetBackgroundColor(), 0) << "the background colour is the one transparent entry";
     for (int i = 0; i < 256; ++i) {
-        ASSERT_EQ(sheet->GetCurrentPalette()->GetColor(i), data->GetCurrentPalette()->GetColor(i));
+        ASSERT_EQ(sheet.GetCurrentPalette()->GetColor(i), data->GetCurrentPalette()->GetColor(i));
     }
 
     std::string palette;
