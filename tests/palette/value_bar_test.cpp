@@ -42,15 +42,12 @@ TEST_F(ValueBar, LaysOutByTheDisplayScaleAndMapsValuesToColumns)
     EXPECT_EQ(bar.GetLeftButtonRect(), (CRect{0, 1, 32, 31}));
     EXPECT_EQ(bar.GetRightButtonRect(), (CRect{268, 1, 300, 31}));
     EXPECT_EQ(bar.GetStripRect(), (CRect{42, 2, 258, 21}));
-    struct SCase {
-        CPoint point;
-        CColorValueBar::EDragMode mode;
-    };
-    for (const SCase& test : {SCase{{0, 5}, CColorValueBar::kDragLeftButton}, {{31, 30}, CColorValueBar::kDragLeftButton},
-                              {{299, 5}, CColorValueBar::kDragRightButton}, {{32, 0}, CColorValueBar::kDragStrip},
-                              {{267, 30}, CColorValueBar::kDragStrip}, {{5, 0}, CColorValueBar::kDragNone},
-                              {{150, 31}, CColorValueBar::kDragNone}}) {
-        EXPECT_EQ(bar.HitTest(test.point), test.mode) << test.point.x << "," << test.point.y;
+    // Between the buttons, every row but the last is the strip's.
+    for (const auto& [point, mode] : {std::pair{CPoint{32, 0}, CColorValueBar::kDragStrip},
+                                      {CPoint{267, 30}, CColorValueBar::kDragStrip},
+                                      {CPoint{5, 0}, CColorValueBar::kDragNone},
+                                      {CPoint{150, 31}, CColorValueBar::kDragNone}}) {
+        EXPECT_EQ(bar.HitTest(point), mode) << point.x << "," << point.y;
     }
     EXPECT_EQ(bar.ValueToX(0), 42);
     EXPECT_EQ(bar.ValueToX(255), 257);
