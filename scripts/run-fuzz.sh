@@ -12,7 +12,8 @@ only=${2:-}
 only=${only#fuzz_}
 build="$root/build/fuzz"
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTIPPLEBOX_BUILD_FUZZ=ON \
-  -DSTIPPLEBOX_BUILD_TESTS=OFF -DSTIPPLEBOX_BUILD_GUI=OFF -DCMAKE_UNITY_BUILD=ON >/dev/null
+  -DSTIPPLEBOX_BUILD_TESTS=OFF -DSTIPPLEBOX_BUILD_GUI=OFF -DCMAKE_UNITY_BUILD=ON \
+  -DCMAKE_UNITY_BUILD_BATCH_SIZE=0 >/dev/null
 if [ -n "$only" ]; then
   cmake --build "$build" --target "fuzz_$only"
 else

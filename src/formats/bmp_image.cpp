@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kWindowsHeaderSize = 40;
 constexpr uint32_t kOs2HeaderSize = 12;
 
@@ -32,12 +31,12 @@ bool ParseBmpImage(std::span<const uint8_t> file, SBmpImage& image, std::string*
     if (file.size() < 2 || file[0] != 'B' || file[1] != 'M') {
         return Fail(error, kNotBitmapText);
     }
-    if (file.size() < kFileHeaderSize + 4) {
+    if (file.size() < kBmpFileHeaderSize + 4) {
         return Fail(error, kTruncatedText);
     }
     const uint32_t pixelOffset = LoadDword(file.data() + 10);
     // Offsets from here on count from the end of the file header.
-    const std::span<const uint8_t> data = file.subspan(kFileHeaderSize);
+    const std::span<const uint8_t> data = file.subspan(kBmpFileHeaderSize);
     const uint32_t headerSize = LoadDword(data.data());
     if (headerSize != kWindowsHeaderSize && headerSize != kOs2HeaderSize) {
         return Fail(error, kUnsupportedHeaderText);
@@ -70,8 +69,8 @@ bool ParseBmpImage(std::span<const uint8_t> file, SBmpImage& image, std::string*
     if (!isWindows) {
         // The header has no count: the table fills the space before the
         // pixels, up to a full one.
-        const uint64_t tableEnd = std::max<uint64_t>(pixelOffset, kFileHeaderSize + headerSize);
-        colorCount = std::min(fullTable, (tableEnd - kFileHeaderSize - headerSize) / entrySize);
+        const uint64_t tableEnd = std::max<uint64_t>(pixelOffset, kBmpFileHeaderSize + headerSize);
+        colorCount = std::min(fullTable, (tableEnd - kBmpFileHeaderSize - headerSize) / entrySize);
     }
     if (headerSize + colorCount * entrySize > data.size()) {
         return Fail(error, kColorTableOutsideText);
@@ -86,10 +85,10 @@ bool ParseBmpImage(std::span<const uint8_t> file, SBmpImage& image, std::string*
 
     image.stride = (size_t(image.bitsPerPixel) * image.width + 31) / 32 * 4;
     const uint64_t pixelBytes = uint64_t{image.stride} * image.height;
-    if (pixelOffset < kFileHeaderSize || pixelOffset - kFileHeaderSize + pixelBytes > data.size()) {
+    if (pixelOffset < kBmpFileHeaderSize || pixelOffset - kBmpFileHeaderSize + pixelBytes > data.size()) {
         return Fail(error, kPixelsOutsideText);
     }
-    image.bottomRow = data.subspan(pixelOffset - kFileHeaderSize, pixelBytes);
+    image.bottomRow = data.subspan(pixelOffset - kBmpFileHeaderSize, pixelBytes);
     return true;
 }
 

@@ -8,6 +8,9 @@
 
 #include "model/stipplebox_palette.h"
 
+// The bytes before a bitmap's info header ("BM", file size, reserved, pixel offset).
+constexpr size_t kBmpFileHeaderSize = 14;
+
 // A bitmap file taken apart and checked: its size and depth are usable and
 // its colour table and pixel rows lie inside the file.
 struct SBmpImage {

@@ -22,7 +22,7 @@ constexpr uint8_t kApplicationLabel = 0xFF;
 constexpr char kAnimationApplication[] = "NETSCAPE2.0";
 constexpr size_t kMaxSubBlock = 255;
 
-constexpr char kTruncatedText[] = "ファイルが途中で終わっています。";
+constexpr char kGifTruncatedText[] = "ファイルが途中で終わっています。";
 constexpr char kNoImageText[] = "画像情報が存在しません。";
 constexpr char kGraphicControlText[] = "グラフィックコントローラデータが異常です。";
 constexpr char kPlainTextNotice[] = "テキスト・ピクチャデータは現在サポートしておりません。\n読み飛ばします。";
@@ -116,7 +116,7 @@ class CGifReader {
 public:
     CGifReader(std::span<const uint8_t> bytes, CGifInfo& info, size_t decodedFrameLimit,
                const CGifFile::FrameHandler& frameHandler, bool allowWarnings)
-        : m_reader(bytes, kTruncatedText), m_info(info), m_decodedFrameLimit(decodedFrameLimit),
+        : m_reader(bytes, kGifTruncatedText), m_info(info), m_decodedFrameLimit(decodedFrameLimit),
           m_frameHandler(frameHandler), m_allowWarnings(allowWarnings)
     {
     }

@@ -10,8 +10,7 @@
 
 namespace {
 
-constexpr uint32_t kFileHeaderSize = 14;
-constexpr uint32_t kPixelOffset = kFileHeaderSize + sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD);
+constexpr uint32_t kPixelOffset = kBmpFileHeaderSize + sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD);
 
 }  // namespace
 
@@ -58,9 +57,9 @@ bool CSerializerImageBmp::OnWriteFile(CFile& file, CStippleboxData* data)
     header.biWidth = width;
     header.biHeight = height;
     header.biBitCount = 8;
-    std::memcpy(&bytes[kFileHeaderSize], &header, sizeof header);
+    std::memcpy(&bytes[kBmpFileHeaderSize], &header, sizeof header);
 
-    uint8_t* table = &bytes[kFileHeaderSize + sizeof header];
+    uint8_t* table = &bytes[kBmpFileHeaderSize + sizeof header];
     for (int i = 0; i < palette.GetCount() && i < CStippleboxPalette::kEntryCount; ++i) {
         const SPaletteColor& color = palette.GetColor(i);
         table[4 * i] = color.blue;

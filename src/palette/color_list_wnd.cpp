@@ -8,7 +8,7 @@
 namespace {
 
 constexpr DisplayPixel kGridGrey = MakeDisplayPixel(128, 128, 128);
-constexpr int kEntries = CColorListWnd::kColumns * CColorListWnd::kColumns;
+constexpr int kGridEntries = CColorListWnd::kColumns * CColorListWnd::kColumns;
 
 int FloorDivide(int value, int divisor)
 {
@@ -45,7 +45,7 @@ int CColorListWnd::HitTestClamped(CPoint point) const
 {
     const int row = point.y < 0 ? -1 : point.y / m_cell.cy;
     if (row >= kColumns) {
-        return kEntries - 1;
+        return kGridEntries - 1;
     }
     const int column = point.x < 0 ? -1 : point.x / m_cell.cx;
     return std::clamp(column, 0, kColumns - 1) + kColumns * std::clamp(row, 0, kColumns - 1);
@@ -74,7 +74,7 @@ void CColorListWnd::RedrawAll()
         dc.FillSolidRect({0, k * m_cell.cy, m_surface.GetWidth(), k * m_cell.cy + 1}, kGridGrey);
         dc.FillSolidRect({k * m_cell.cx, 0, k * m_cell.cx + 1, m_surface.GetHeight()}, kGridGrey);
     }
-    for (int entry = 0; entry < kEntries; ++entry) {
+    for (int entry = 0; entry < kGridEntries; ++entry) {
         PaintCell(entry);
     }
     PaintMarks(m_surface.GetRect());
@@ -83,7 +83,7 @@ void CColorListWnd::RedrawAll()
 
 void CColorListWnd::RedrawEntry(int entry)
 {
-    if (!m_surface.IsCreated() || entry < 0 || entry >= kEntries) {
+    if (!m_surface.IsCreated() || entry < 0 || entry >= kGridEntries) {
         return;
     }
     PaintCell(entry);

@@ -3,7 +3,7 @@
 namespace sb {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kReplacementCodePoint = 0xFFFD;
 
 void AppendUtf8(std::string& out, char32_t c)
 {
@@ -56,7 +56,7 @@ std::u16string Utf8ToUtf16(std::string_view text)
         } else if ((lead & 0xF8) == 0xF0) {
             extra = 3, c = lead & 0x07, minimum = 0x10000;
         } else {
-            out += static_cast<char16_t>(kReplacement);
+            out += static_cast<char16_t>(kReplacementCodePoint);
             ++i;
             continue;
         }
@@ -70,7 +70,7 @@ std::u16string Utf8ToUtf16(std::string_view text)
             c = (c << 6) | (static_cast<unsigned char>(text[i + used]) & 0x3F);
         }
         if (!valid || c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            out += static_cast<char16_t>(kReplacement);
+            out += static_cast<char16_t>(kReplacementCodePoint);
             i += used;
             continue;
         }
@@ -91,7 +91,7 @@ std::string Utf16ToUtf8(std::u16string_view text)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = kReplacement;
+            c = kReplacementCodePoint;
         }
         AppendUtf8(out, c);
     }

@@ -11,15 +11,6 @@
 #include "tools/tool_options.h"
 #include "views/image_edit_wnd.h"
 
-namespace {
-
-SToolOptions& ToolOptions()
-{
-    return CStippleboxAccessor::GetMainDialog()->GetToolOptions();
-}
-
-}  // namespace
-
 void CImageEditToolDraw::OnButtonDown(unsigned, int x, int y)
 {
     const CPoint point = ScreenToImage(x, y);
@@ -29,7 +20,7 @@ void CImageEditToolDraw::OnButtonDown(unsigned, int x, int y)
     m_dirty = {};
     m_start = m_pressPoint = point;
     BeginStroke(point);
-    if (ToolOptions().pickByLongPress) {
+    if (GetMainDialog()->GetToolOptions().pickByLongPress) {
         m_pressAndHold.Start(*GetWindow(), {x, y});
     }
     BeginCapture(kStrokeCapture);
@@ -65,7 +56,7 @@ void CImageEditToolDraw::OnTimer(int id)
 
 bool CImageEditToolDraw::TakeEyedropperTap(CPoint point)
 {
-    SToolOptions& options = ToolOptions();
+    SToolOptions& options = GetMainDialog()->GetToolOptions();
     if (!options.eyedropper && !GetMainDialog()->IsToolSubKeyHeld(IMainDialog::kToolSubKeyEyedropper)) {
         return false;
     }
@@ -144,7 +135,7 @@ void CImageEditToolDrawShape::SnapCorners(CPoint& first, CPoint& second, CSize i
 
 void CImageEditToolDrawShape::ShapeStep(CPoint first, CPoint second)
 {
-    if (ToolOptions().snapToGrid) {
+    if (GetMainDialog()->GetToolOptions().snapToGrid) {
         SnapCorners(first, second, GetEditWindow().GetGrid().interval);
     }
     // Holding the pointer still costs nothing.

@@ -12,15 +12,6 @@
 #include "views/image_edit_wnd.h"
 #include "views/linked_selection.h"
 
-namespace {
-
-SToolOptions& ToolOptions()
-{
-    return CStippleboxAccessor::GetMainDialog()->GetToolOptions();
-}
-
-}  // namespace
-
 void CImageEditToolSelect::OnButtonDown(unsigned, int x, int y)
 {
     const CPoint point = ScreenToImage(x, y);
@@ -30,7 +21,8 @@ void CImageEditToolSelect::OnButtonDown(unsigned, int x, int y)
     } else if (selection.GetRect().PtInRect(point)) {
         BeginDrag(point);
     } else {
-        GetMainDialog()->ExecuteCommand(std::make_unique<CCommandImageSelectionCancel>(ToolOptions().transparentSelection));
+        const bool transparent = GetMainDialog()->GetToolOptions().transparentSelection;
+        GetMainDialog()->ExecuteCommand(std::make_unique<CCommandImageSelectionCancel>(transparent));
     }
 }
 
@@ -66,7 +58,7 @@ void CImageEditToolSelect::BeginDrag(CPoint point)
     LiftSelections(layers);
     RestoreUnderneath(layers);
     BeginCapture(CImageEditWnd::kSelectionDragCapture);
-    PaintSelections(layers, ToolOptions().transparentSelection, GetData()->GetBackgroundColor());
+    PaintSelections(layers, GetMainDialog()->GetToolOptions().transparentSelection, GetData()->GetBackgroundColor());
     ShowSelectionPixels(window, GetSelectionBounds(layers));
 }
 
@@ -74,7 +66,7 @@ void CImageEditToolSelect::Drag(CPoint point)
 {
     CPoint from = m_pressPoint;
     CPoint to = point;
-    if (ToolOptions().snapToGrid) {
+    if (GetMainDialog()->GetToolOptions().snapToGrid) {
         const CSize interval = GetEditWindow().GetGrid().interval;
         from = {FloorToMultiple(from.x, interval.cx), FloorToMultiple(from.y, interval.cy)};
         to = {FloorToMultiple(to.x, interval.cx), FloorToMultiple(to.y, interval.cy)};
@@ -87,8 +79,8 @@ void CImageEditToolSelect::Drag(CPoint point)
     CImageEditWnd& window = GetEditWindow();
     const std::vector<CStippleboxLayer*> layers = GetLinkedLayers(window);
     CRect area = GetSelectionBounds(layers);
-    CarrySelections(layers, {corner.x - current.x, corner.y - current.y}, ToolOptions().transparentSelection,
-                    GetData()->GetBackgroundColor());
+    const bool transparent = GetMainDialog()->GetToolOptions().transparentSelection;
+    CarrySelections(layers, {corner.x - current.x, corner.y - current.y}, transparent, GetData()->GetBackgroundColor());
     area.UnionRect(area, GetSelectionBounds(layers));
     ShowSelectionPixels(window, area);
 }
@@ -97,7 +89,7 @@ void CImageEditToolSelect::EndDrag()
 {
     CImageEditWnd& window = GetEditWindow();
     const std::vector<CStippleboxLayer*> layers = GetLinkedLayers(window);
-    const bool transparent = ToolOptions().transparentSelection;
+    const bool transparent = GetMainDialog()->GetToolOptions().transparentSelection;
     const CPoint corner = GetCurrentImageSelection()->GetRect().TopLeft();
     CRect area = GetSelectionBounds(layers);
     CRect start = area;

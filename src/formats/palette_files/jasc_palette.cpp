@@ -8,7 +8,7 @@
 namespace {
 
 constexpr std::string_view kJascHeader = "JASC-PAL";
-constexpr std::string_view kVersion = "0100";
+constexpr std::string_view kJascVersion = "0100";
 constexpr std::string_view kLineBreak = "\r\n";
 
 }  // namespace
@@ -19,7 +19,7 @@ SPaletteFile ParseJascPalette(std::span<const uint8_t> bytes)
     if (lines.empty() || lines[0].text != kJascHeader) {
         throw CDataFormatException("JASCパレットではありません。");
     }
-    if (lines.size() < 3 || lines[1].text != kVersion) {
+    if (lines.size() < 3 || lines[1].text != kJascVersion) {
         throw CDataFormatException("JASCパレットの版が異常です。");
     }
     const int count = ParseDecimalCount(lines[2]);
@@ -46,7 +46,7 @@ std::vector<uint8_t> FormatJascPalette(const SPaletteFile& palette)
 {
     std::vector<uint8_t> out;
     AppendLine(out, kJascHeader, kLineBreak);
-    AppendLine(out, kVersion, kLineBreak);
+    AppendLine(out, kJascVersion, kLineBreak);
     AppendLine(out, std::to_string(palette.colors.size()), kLineBreak);
     for (const SPaletteColor& color : palette.colors) {
         char line[16];
