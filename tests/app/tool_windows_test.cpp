@@ -106,8 +106,6 @@ TEST_F(ToolWindows, TheLayerPropertyDialogShowsTheCurrentLayerAndAUnitChangeAlon
     };
     const int32_t remembered = CDelay::GetRememberedDelay();
     Command(kCmdLayerProperty);
-    EXPECT_EQ(UndoText(), "元に戻す:レイヤプロパティ");
-    EXPECT_EQ(CurrentLayer().GetLayerName(), u"走る");
     EXPECT_EQ(CurrentLayer().GetDelay().GetTicks(), 300);
     EXPECT_EQ(Document().GetDelayUnit(), 7);
     CDelay::SetRememberedDelay(remembered);

@@ -9,8 +9,6 @@
 
 #include "formats/bmp_image.h"
 #include "formats/gif_file.h"
-#include "formats/serializer_image_bmp.h"
-#include "formats/serializer_image_gif.h"
 #include "formats/serializer_image_png.h"
 #include "model/stipplebox_data.h"
 #include "platform/exceptions.h"
@@ -97,24 +95,12 @@ int CountPaletteEntries(const SEntry& entry)
     return ParseBmpImage(bytes, image, &error) ? static_cast<int>(image.colors.size()) : -1;
 }
 
-std::unique_ptr<CSerializerImage> SerializerFor(const std::string& path)
-{
-    const std::string extension = std::filesystem::path(path).extension().string();
-    if (extension == ".png") {
-        return std::make_unique<CSerializerImagePng>();
-    }
-    if (extension == ".gif") {
-        return std::make_unique<CSerializerImageGif>();
-    }
-    return std::make_unique<CSerializerImageBmp>();
-}
-
 SReadOutcome ReadEntry(const SEntry& entry, CStippleboxData& data)
 {
-    std::unique_ptr<CSerializerImage> serializer = SerializerFor(entry.path);
+    CSerializerImage& format = FormatFor(kCorpus / entry.path);
     try {
-        const bool loaded = serializer->Read(kCorpus / entry.path, &data, false);
-        return {loaded, serializer->GetErrorText()};
+        const bool loaded = format.Read(kCorpus / entry.path, &data, false);
+        return {loaded, format.GetErrorText()};
     } catch (const CException& exception) {
         return {false, exception.GetErrorMessage()};
     }

@@ -12,8 +12,7 @@
 #include <regex>
 #include <sstream>
 
-#include "formats/serializer_list.h"
-#include "formats/standard_serializers.h"
+#include "formats/serializer.h"
 #include "model/stipplebox_data.h"
 #include "support/format_test_support.h"
 #include "support/scratch_directory.h"
@@ -49,16 +48,6 @@ SPicture LoadPpm(const std::string& name)
 SPaletteColor ColorAt(const CStippleboxData& data, int x, int y)
 {
     return data.GetCurrentPalette()->GetColor(data.GetCurrentLayer()->GetPixel(x, y));
-}
-
-// The format the editor chooses for a file by its extension.
-CSerializerImage& FormatFor(const std::filesystem::path& path)
-{
-    static CSerializerList formats;
-    if (formats.GetCount() == 0) {
-        AddStandardSerializers(formats);
-    }
-    return dynamic_cast<CSerializerImage&>(*formats.Find(path, CSerializer::kCanRead));
 }
 
 // Runs a shell command and returns what it printed, or nullopt when it failed.

@@ -5,11 +5,22 @@
 #include <random>
 
 #include "formats/serializer_image_file.h"
+#include "formats/serializer_list.h"
+#include "formats/standard_serializers.h"
 #include "model/stipplebox_data.h"
 
 std::vector<uint8_t> AsBytes(const std::string& text)
 {
     return {text.begin(), text.end()};
+}
+
+CSerializerImage& FormatFor(const std::filesystem::path& path)
+{
+    static CSerializerList formats;
+    if (formats.GetCount() == 0) {
+        AddStandardSerializers(formats);
+    }
+    return dynamic_cast<CSerializerImage&>(*formats.Find(path, CSerializer::kCanRead));
 }
 
 bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,

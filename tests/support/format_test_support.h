@@ -1,15 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+class CSerializerImage;
 class CSerializerImageFile;
 class CStippleboxData;
 
 // The bytes of a text read from a file.
 std::vector<uint8_t> AsBytes(const std::string& text);
+
+// The format the editor chooses to read a file by its extension.
+CSerializerImage& FormatFor(const std::filesystem::path& path);
 
 // Reads a file image held in memory through the serializer.
 bool ReadFromBytes(CSerializerImageFile& serializer, std::vector<uint8_t> bytes, CStippleboxData& data,
